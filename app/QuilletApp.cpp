@@ -1,0 +1,26 @@
+#include "app/QuilletApp.h"
+
+#include <commctrl.h>
+
+#include "app/QuilletDlg.h"
+#include "settings/ConfigurationManager.h"
+
+CQuilletApp theApp;
+
+BOOL CQuilletApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    // The licence page shows its text in a rich-edit 1.0 control; without the
+    // library the wizard cannot work, so nothing is shown at all.
+    richEditLibrary_.Reset(::LoadLibraryW(L"RICHED32.DLL"));
+    if (!richEditLibrary_) return FALSE;
+
+    gdiplus_.emplace();
+    {
+        CQuilletDlg dialog;
+        dialog.SetBackgroundColor(ConfigurationManager::Instance()->backgroundColor);
+        dialog.DoModal(nullptr);
+    }
+    return FALSE;
+}

@@ -1,0 +1,46 @@
+# Windows build: the program with its resources, and under QUILLET_BUILD_TESTS
+# the Windows-side test programs that run under Wine.
+enable_language(RC)
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    set(QUILLET_MANIFEST_ARCH amd64)
+else()
+    set(QUILLET_MANIFEST_ARCH x86)
+endif()
+configure_file(res/version.h.in generated/res/version.h @ONLY)
+configure_file(res/quillet.manifest.in generated/res/quillet.manifest @ONLY)
+
+add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
+# One self-contained file: no runtime DLLs of the compiler beside it.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# The window layer and the Win32 side of the platform services.
+add_library(quillet_win STATIC
+    platform/win32/Win32FileSystem.cpp
+    platform/win32/Win32Services.cpp
+    win/Controls.cpp
+    win/Dialog.cpp
+    win/GdiplusSession.cpp
+    win/Text.cpp
+)
+target_link_libraries(quillet_win PUBLIC quillet_core
+    comctl32 gdiplus shlwapi shell32 ole32 uuid version)
+quillet_warnings(quillet_win)
+
+add_executable(quillet WIN32
+    app/AboutDlg.cpp
+    app/Main.cpp
+    app/QuilletApp.cpp
+    app/QuilletDlg.cpp
+    res/quillet.rc
+)
+target_link_libraries(quillet PRIVATE quillet_win)
+target_link_options(quillet PRIVATE -municode)
+set_source_files_properties(res/quillet.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/res/quillet.ico;${CMAKE_SOURCE_DIR}/res/images/logo.png;${CMAKE_SOURCE_DIR}/res/images/check.png;${CMAKE_SOURCE_DIR}/res/images/cross.png;${CMAKE_BINARY_DIR}/generated/res/quillet.manifest")
+target_include_directories(quillet PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated/res)
+quillet_warnings(quillet)
+
+if(QUILLET_BUILD_TESTS)
+    include(cmake/WineTests.cmake)
+endif()

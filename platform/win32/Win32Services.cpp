@@ -1,0 +1,67 @@
+#include "platform/win32/Win32Services.h"
+
+#include <shlobj.h>
+#include <knownfolders.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "platform/System.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "win/Text.h"
+
+namespace platform::win32 {
+
+std::optional<std::string> KnownFolders::Downloads() {
+    PWSTR path = nullptr;
+    const HRESULT result = ::SHGetKnownFolderPath(FOLDERID_Downloads, 0, nullptr, &path);
+    const std::unique_ptr<wchar_t, decltype(&::CoTaskMemFree)> owned(path, ::CoTaskMemFree);
+    if (FAILED(result) || !path) return std::nullopt;
+    return WideToUtf8(path);
+}
+
+std::optional<std::string> KnownFolders::Documents() {
+    wchar_t path[MAX_PATH];
+    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) {
+        return std::nullopt;
+    }
+    return WideToUtf8(path);
+}
+
+void MessageBoxes::ShowMessage(std::string_view text) {
+    ::MessageBoxW(nullptr, Utf8ToWide(text).c_str(), L"Quillet", MB_OK);
+}
+
+std::optional<FileVersion> ModuleInfo::OwnFileVersion() {
+    const HMODULE module = module_ ? module_ : ::GetModuleHandleW(nullptr);
+    const HRSRC resource =
+        ::FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
+    if (!resource) return std::nullopt;
+    const DWORD size = ::SizeofResource(module, resource);
+    const HGLOBAL loaded = ::LoadResource(module, resource);
+    const void* data = loaded ? ::LockResource(loaded) : nullptr;
+    if (!data || size == 0) return std::nullopt;
+    // VerQueryValue may write into the block it reads, so it works on a copy.
+    std::vector<unsigned char> copy(static_cast<const unsigned char*>(data),
+                                    static_cast<const unsigned char*>(data) + size);
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT infoSize = 0;
+    if (!::VerQueryValueW(copy.data(), L"\\", reinterpret_cast<void**>(&info), &infoSize) ||
+        !info || infoSize < sizeof(VS_FIXEDFILEINFO)) {
+        return std::nullopt;
+    }
+    return FileVersion{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
+                       HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS)};
+}
+
+}  // namespace platform::win32
+
+platform::System& platform::CurrentSystem() {
+    static win32::FileSystem files;
+    static win32::KnownFolders knownFolders;
+    static win32::MessageBoxes messageBoxes;
+    static win32::ModuleInfo module;
+    static System system{files, knownFolders, messageBoxes, module};
+    return system;
+}

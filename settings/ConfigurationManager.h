@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/System.h"
+#include "settings/WizardType.h"
+
+class Package;
+namespace gfx {
+class Image;  // a decoded picture; defined by the drawing layer
+}
+
+// A colour in the layout of a Windows COLORREF: 0x00BBGGRR.
+using ColorRef = std::uint32_t;
+constexpr ColorRef MakeColorRef(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return ColorRef{red} | ColorRef{green} << 8 | ColorRef{blue} << 16;
+}
+
+// The process-wide record of everything the wizard knows about itself and
+// about the run. Members are public: the pages and tasks read and write them
+// in place. Texts are UTF-8.
+class ConfigurationManager {
+public:
+    // The record of this process, built on first use from the compiled-in
+    // wizard type and the process's own system services.
+    static std::shared_ptr<ConfigurationManager> Instance();
+
+    // Builds a record for the wizard type named wizardTypeName. An unknown
+    // name is reported through system.messageBoxes and leaves wizardType 0.
+    ConfigurationManager(std::string_view wizardTypeName, platform::System& system);
+
+    void SetDownloadedFilePath(const std::string& path) { downloadedFilePath = path; }
+
+    int wizardType = WizardType::Unknown;
+    bool publisherVariant = false;
+    bool classicExtras = false;
+    bool reportMainProductOutcome = false;
+    std::string productTitle;
+    std::string productDownloadUrl;
+    std::string clText;
+    std::string privacyPolicyUrl;
+    std::string termsOfUseUrl;
+    std::string extraLinkUrl;
+    std::string targetFolder;
+    std::string productFileName;
+    std::string workFolder;
+    std::string installerArguments;
+    std::array<bool, 3> installOptions{};
+    std::array<bool, 5> configurationOptions{};
+    std::string installedProductPath;
+    std::string launchArguments;
+    std::string productId;
+    std::string downloadedFilePath;
+    std::string installerVersion;
+    std::string configurationUrl;
+    std::string reportingUrl;
+    std::string publisher;
+    std::string campaignId;
+    std::string chText;
+    std::string cflText;
+    ColorRef backgroundColor = 0;
+    ColorRef accentColor = 0;
+    int maxOffers = 0;
+    int extraOfferSlots = 0;
+    int selectedOfferCount = 0;
+    std::string fileEndpointUrl;
+    std::string languageDisplayName;
+    std::string localeName;
+    std::string countryCode;
+    std::string publisherId;
+    std::string cbText;
+    std::vector<std::shared_ptr<Package>> acceptedOffers;
+    std::vector<std::shared_ptr<Package>> shownOffers;
+    std::shared_ptr<Package> mainPackage;
+    std::shared_ptr<gfx::Image> headerImage;
+    std::string sessionTimestamp;
+    std::string machineId;
+    std::vector<std::pair<std::string, std::string>> placeholders;
+    bool placeholdersReady = false;
+    bool exitRequested = false;
+    bool offerDeclined = false;
+
+private:
+    void InitializeDownloadManager(platform::System& system);
+    void InitializeInstaller(platform::System& system);
+};

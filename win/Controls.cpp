@@ -1,0 +1,38 @@
+#include "win/Controls.h"
+
+namespace win {
+
+void Control::SetText(std::wstring_view text) const {
+    ::SetWindowTextW(hwnd_, std::wstring(text).c_str());
+}
+
+std::wstring Control::Text() const {
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+int ComboBox::AddString(std::wstring_view text) const {
+    const std::wstring item(text);
+    return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+}
+
+std::wstring ComboBox::ItemText(int index) const {
+    const auto length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const auto copied =
+        Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+bool LinkButton::PrepareColors(HDC dc, HWND control) const {
+    if (control != Hwnd()) return false;
+    ::SetTextColor(dc, kLinkColor);
+    ::SetBkMode(dc, TRANSPARENT);
+    return true;
+}
+
+}  // namespace win
