@@ -12,7 +12,7 @@ configure_file(res/quillet.manifest.in generated/res/quillet.manifest @ONLY)
 
 add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 # One self-contained file: no runtime DLLs of the compiler beside it.
-add_link_options(-static -static-libgcc -static-libstdc++)
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:MinSizeRel,Release>:-s>)
 
 # The window layer and the Win32 side of the platform services.
 add_library(quillet_win STATIC

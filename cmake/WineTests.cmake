@@ -1,1 +1,25 @@
-# filled below
+# Windows-side tests, run under Wine through tests/wine/wine-run.sh. They
+# drive the real program (quillet.exe beside them) and the Win32 services.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_library(uidriver STATIC tests/wine/uidriver/uidriver.cpp)
+target_include_directories(uidriver PUBLIC ${CMAKE_SOURCE_DIR}/tests/wine)
+target_link_libraries(uidriver PUBLIC user32 gdi32)
+
+add_executable(quillet_wine_tests
+    tests/wine/TestSupport.cpp
+    tests/wine/app/HostWindowTest.cpp
+    tests/wine/platform/Win32PlatformTest.cpp
+)
+target_link_libraries(quillet_wine_tests PRIVATE quillet_win uidriver GTest::gtest_main)
+target_include_directories(quillet_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
+target_link_options(quillet_wine_tests PRIVATE -mconsole)
+add_dependencies(quillet_wine_tests quillet)
+quillet_warnings(quillet_wine_tests)
+
+enable_testing()
+add_test(NAME wine COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh
+    $<TARGET_FILE:quillet_wine_tests> --gtest_brief=0)
+set_tests_properties(wine PROPERTIES TIMEOUT 600)

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native suite (plain and under
+# AddressSanitizer/UBSan), the Windows release builds of both wizard types,
+# and the Windows test build under Wine.
+# Usage: scripts/test.sh        (build trees go to ./build, or $QUILLET_BUILD_DIR)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QUILLET_BUILD_DIR:-$root/build}
+"$root/scripts/setup.sh" "$build"
+
+configure_and_build() {
+    local dir=$1
+    shift
+    echo "== build $dir"
+    cmake -S "$root" -B "$build/$dir" -G Ninja -DQUILLET_WERROR=ON "$@" >/dev/null
+    cmake --build "$build/$dir"
+}
+
+loopback=(-DQUILLET_SERVICE_HOST=127.0.0.1 -DQUILLET_DOWNLOAD_HOST=127.0.0.1
+          -DQUILLET_WEB_HOST=127.0.0.1)
+
+configure_and_build native -DCMAKE_BUILD_TYPE=Debug
+configure_and_build native-sanitized -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON
+for type in ISV DLM; do
+    configure_and_build "release-i686-$type" -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+        -DQUILLET_BUILD_TESTS=OFF -DQUILLET_WIZARD_TYPE="$type"
+done
+configure_and_build test-x86_64 -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" "${loopback[@]}"
+
+for dir in native native-sanitized test-x86_64; do
+    echo "== test $dir"
+    ctest --test-dir "$build/$dir" --output-on-failure
+done
+echo "Screenshots of the Wine tests: $build/test-x86_64/artifacts"
