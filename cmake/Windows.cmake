@@ -15,25 +15,12 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:MinSizeRel,Release>:-s>)
 
 # The window layer and the Win32 side of the platform services.
-add_library(quillet_win STATIC
-    platform/win32/Win32FileSystem.cpp
-    platform/win32/Win32Services.cpp
-    win/Controls.cpp
-    win/Dialog.cpp
-    win/GdiplusSession.cpp
-    win/Text.cpp
-)
+add_library(quillet_win STATIC)
 target_link_libraries(quillet_win PUBLIC quillet_core
     comctl32 gdiplus shlwapi shell32 ole32 uuid version)
 quillet_warnings(quillet_win)
 
-add_executable(quillet WIN32
-    app/AboutDlg.cpp
-    app/Main.cpp
-    app/QuilletApp.cpp
-    app/QuilletDlg.cpp
-    res/quillet.rc
-)
+add_executable(quillet WIN32 res/quillet.rc)
 target_link_libraries(quillet PRIVATE quillet_win)
 target_link_options(quillet PRIVATE -municode)
 set_source_files_properties(res/quillet.rc PROPERTIES OBJECT_DEPENDS

@@ -8,11 +8,7 @@ add_library(uidriver STATIC tests/wine/uidriver/uidriver.cpp)
 target_include_directories(uidriver PUBLIC ${CMAKE_SOURCE_DIR}/tests/wine)
 target_link_libraries(uidriver PUBLIC user32 gdi32)
 
-add_executable(quillet_wine_tests
-    tests/wine/TestSupport.cpp
-    tests/wine/app/HostWindowTest.cpp
-    tests/wine/platform/Win32PlatformTest.cpp
-)
+add_executable(quillet_wine_tests tests/wine/TestSupport.cpp)
 target_link_libraries(quillet_wine_tests PRIVATE quillet_win uidriver GTest::gtest_main)
 target_include_directories(quillet_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
 target_link_options(quillet_wine_tests PRIVATE -mconsole)

@@ -1,0 +1,1 @@
+quillet_windows(win/Controls.cpp win/Dialog.cpp win/GdiplusSession.cpp win/Text.cpp)
