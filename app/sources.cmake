@@ -1,4 +1,6 @@
-quillet_portable(app/HostStartup.cpp)
+quillet_portable(app/DeleteFolderTree.cpp app/HostStartup.cpp app/LoadHandOver.cpp
+                 app/PageSequence.cpp)
 quillet_program(app/AboutDlg.cpp app/Main.cpp app/QuilletApp.cpp app/QuilletDlg.cpp)
-quillet_native_tests(tests/native/app/HostStartupTest.cpp)
+quillet_native_tests(tests/native/app/DeleteFolderTreeTest.cpp tests/native/app/HostStartupTest.cpp
+                     tests/native/app/LoadHandOverTest.cpp tests/native/app/PageSequenceTest.cpp)
 quillet_wine_tests(tests/wine/app/HostWindowTest.cpp)

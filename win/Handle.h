@@ -56,12 +56,13 @@ struct NullInvalidTraits {
     static void Close(T handle) { CloseFunction(handle); }
 };
 
-// Kernel handles come in two kinds: most use null for "none", file and
+// Kernel handles come in two kinds: most use null for "none"; file, find and
 // snapshot handles use INVALID_HANDLE_VALUE.
-struct FileHandleTraits {
+template <BOOL(WINAPI* CloseFunction)(HANDLE)>
+struct MinusOneInvalidTraits {
     using Type = HANDLE;
     static Type Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE handle) { ::CloseHandle(handle); }
+    static void Close(HANDLE handle) { CloseFunction(handle); }
 };
 
 template <typename T>
@@ -78,8 +79,8 @@ struct RegistryKeyTraits {
 };
 
 using UniqueKernelHandle = UniqueHandle<NullInvalidTraits<HANDLE, ::CloseHandle>>;
-using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
-using UniqueFindHandle = UniqueHandle<NullInvalidTraits<HANDLE, ::FindClose>>;
+using UniqueFileHandle = UniqueHandle<MinusOneInvalidTraits<::CloseHandle>>;
+using UniqueFindHandle = UniqueHandle<MinusOneInvalidTraits<::FindClose>>;
 using UniqueWindow = UniqueHandle<NullInvalidTraits<HWND, ::DestroyWindow>>;
 using UniqueIcon = UniqueHandle<NullInvalidTraits<HICON, ::DestroyIcon>>;
 using UniqueMenu = UniqueHandle<NullInvalidTraits<HMENU, ::DestroyMenu>>;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -9,21 +11,28 @@
 
 namespace fake {
 
-// An in-memory file system: a set of files and a set of folders.
+// An in-memory file system: a set of files and a set of folders. Errors can
+// be set per path for the removal operations.
 class FileSystem : public platform::FileSystem {
 public:
     std::optional<std::string> tempFolder = "C:\\Users\\user\\AppData\\Local\\Temp\\";
     bool failFolderCreation = false;
     std::set<std::string> files;
     std::set<std::string> folders;
+    std::map<std::string, std::uint32_t> removeErrors;  // path -> error of RemoveFile/RemoveEmptyFolder
+    std::vector<std::string> scheduledForRestart;
 
     std::optional<std::string> TempFolder() override { return tempFolder; }
     std::optional<std::string> CreateUniqueFile(const std::string& folder,
                                                 const std::string& prefix) override;
-    bool RemoveFile(const std::string& path) override { return files.erase(path) == 1; }
-    bool MakeFolder(const std::string& path) override;
-    bool RemoveEmptyFolder(const std::string& path) override;
+    platform::Status RemoveFile(const std::string& path) override;
+    platform::Status MakeFolder(const std::string& path) override;
+    platform::Status RemoveEmptyFolder(const std::string& path) override;
+    platform::Status ScheduleDeleteOnRestart(const std::string& path) override;
+    bool Exists(const std::string& path) override { return files.count(path) || folders.count(path); }
     bool IsFolder(const std::string& path) override { return folders.count(path) == 1; }
+    bool IsFolderEmpty(const std::string& path) override;
+    std::vector<std::string> ListFolder(const std::string& path) override;
 
 private:
     unsigned nextUnique_ = 0x1A2B;

@@ -3,9 +3,16 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include "win/Handle.h"
 #include "win/Text.h"
 
 namespace platform::win32 {
+
+namespace {
+
+Status FromResult(BOOL succeeded) { return Status{succeeded ? 0 : ::GetLastError()}; }
+
+}  // namespace
 
 std::optional<std::string> FileSystem::TempFolder() {
     wchar_t buffer[MAX_PATH + 1];
@@ -23,20 +30,46 @@ std::optional<std::string> FileSystem::CreateUniqueFile(const std::string& folde
     return WideToUtf8(name);
 }
 
-bool FileSystem::RemoveFile(const std::string& path) {
-    return ::DeleteFileW(Utf8ToWide(path).c_str()) != FALSE;
+Status FileSystem::RemoveFile(const std::string& path) {
+    return FromResult(::DeleteFileW(Utf8ToWide(path).c_str()));
 }
 
-bool FileSystem::MakeFolder(const std::string& path) {
-    return ::CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) != FALSE;
+Status FileSystem::MakeFolder(const std::string& path) {
+    return FromResult(::CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr));
 }
 
-bool FileSystem::RemoveEmptyFolder(const std::string& path) {
-    return ::RemoveDirectoryW(Utf8ToWide(path).c_str()) != FALSE;
+Status FileSystem::RemoveEmptyFolder(const std::string& path) {
+    return FromResult(::RemoveDirectoryW(Utf8ToWide(path).c_str()));
+}
+
+Status FileSystem::ScheduleDeleteOnRestart(const std::string& path) {
+    return FromResult(
+        ::MoveFileExW(Utf8ToWide(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
+}
+
+bool FileSystem::Exists(const std::string& path) {
+    return ::PathFileExistsW(Utf8ToWide(path).c_str()) != FALSE;
 }
 
 bool FileSystem::IsFolder(const std::string& path) {
     return ::PathIsDirectoryW(Utf8ToWide(path).c_str()) != FALSE;
+}
+
+bool FileSystem::IsFolderEmpty(const std::string& path) {
+    return ::PathIsDirectoryEmptyW(Utf8ToWide(path).c_str()) != FALSE;
+}
+
+std::vector<std::string> FileSystem::ListFolder(const std::string& path) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry;
+    const win::UniqueFindHandle find(
+        ::FindFirstFileW(Utf8ToWide(path + "\\*.*").c_str(), &entry));
+    if (!find) return names;
+    do {
+        const std::wstring_view name = entry.cFileName;
+        if (name != L"." && name != L"..") names.push_back(WideToUtf8(name));
+    } while (::FindNextFileW(find.Get(), &entry));
+    return names;
 }
 
 }  // namespace platform::win32
