@@ -87,6 +87,20 @@ Screenshot Screenshot::OfWindow(HWND window) {
     return OfScreenRect(rect);
 }
 
+Screenshot Screenshot::OfWindowWhenStable(HWND window, DWORD timeoutMs) {
+    Screenshot last = OfWindow(window);
+    WaitFor(
+        [&] {
+            Sleep(100);
+            Screenshot next = OfWindow(window);
+            const bool same = next.width_ == last.width_ && next.height_ == last.height_ && next.pixels_ == last.pixels_;
+            last = std::move(next);
+            return same;
+        },
+        timeoutMs, 1);
+    return last;
+}
+
 Screenshot Screenshot::OfScreenRect(const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;

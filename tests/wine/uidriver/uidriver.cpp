@@ -33,6 +33,22 @@ std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam,
     return static_cast<LRESULT>(result);
 }
 
+// The text the system keeps for the window, read without sending it a
+// message. For controls of another process this may be stale or empty (an
+// edit control keeps its own text), so it is only for searching titles and
+// for diagnostics; WindowText is the real read.
+std::string StoredText(HWND window) {
+    std::wstring buffer(256, L'\0');
+    for (;;) {
+        const int length = InternalGetWindowText(window, buffer.data(), static_cast<int>(buffer.size()));
+        if (length < static_cast<int>(buffer.size()) - 1) {
+            buffer.resize(static_cast<size_t>(std::max(length, 0)));
+            return Utf8(buffer);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 HWND RequireControl(HWND dialog, int controlId, const char* caller) {
     HWND control = Control(dialog, controlId);
     if (!control) {
@@ -193,13 +209,7 @@ std::string ClassName(HWND window) {
 HWND FindTopLevelWindow(DWORD processId, const std::string& className, const std::string& title) {
     for (HWND window : TopLevelWindows(processId)) {
         if (!className.empty() && ClassName(window) != className) continue;
-        if (!title.empty()) {
-            try {
-                if (WindowText(window) != title) continue;
-            } catch (const std::runtime_error&) {
-                continue;  // closed or busy while we looked: not a match now
-            }
-        }
+        if (!title.empty() && StoredText(window) != title) continue;
         return window;
     }
     return nullptr;
@@ -216,7 +226,8 @@ bool BringToFront(HWND window) {
     if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
     // SetWindowPos alone can leave another window active; SetForegroundWindow
     // alone does not always restack under Wine without a window manager.
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    // Async so a hung target cannot block us; then wait for the result.
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_ASYNCWINDOWPOS);
     SetForegroundWindow(window);
     return WaitFor([&] { return GetForegroundWindow() == window; }, 3000, 20);
 }
@@ -294,15 +305,9 @@ void SetControlText(HWND dialog, int controlId, const std::string& text) {
 std::string DescribeTree(HWND root) {
     std::ostringstream out;
     std::function<void(HWND, int)> describe = [&](HWND window, int depth) {
-        std::string text;
-        try {
-            text = WindowText(window);
-        } catch (const std::runtime_error&) {
-            text = "<no answer>";
-        }
         out << std::string(static_cast<size_t>(depth) * 2, ' ') << ClassName(window)
             << " id=" << GetDlgCtrlID(window) << (IsWindowVisible(window) ? "" : " hidden")
-            << (IsWindowEnabled(window) ? "" : " disabled") << " \"" << text << "\"\n";
+            << (IsWindowEnabled(window) ? "" : " disabled") << " \"" << StoredText(window) << "\"\n";
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             describe(child, depth + 1);
     };
@@ -316,7 +321,7 @@ void Click(HWND dialog, int controlId) {
     HWND button = RequireControl(dialog, controlId, "Click");
     if (!IsWindowVisible(button) || !IsWindowEnabled(button)) {
         throw std::runtime_error("Click: control " + std::to_string(controlId) + " (\"" +
-                                 WindowText(button) + "\") is " +
+                                 StoredText(button) + "\") is " +
                                  (IsWindowVisible(button) ? "disabled" : "hidden"));
     }
     // BM_CLICK rather than a WM_COMMAND/BN_CLICKED to the parent: the button

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace uidriver {
@@ -106,7 +107,9 @@ void PumpMessages();
 // Visible top-level windows of processId, topmost first.
 std::vector<HWND> TopLevelWindows(DWORD processId);
 // First of TopLevelWindows whose class / title equal the filters exactly;
-// an empty filter matches anything. nullptr if none.
+// an empty filter matches anything. nullptr if none. Titles are compared
+// with the text the system stores, without messages, so a hung window
+// cannot stall the search.
 HWND FindTopLevelWindow(DWORD processId, const std::string& className = "",
                         const std::string& title = "");
 HWND WaitForTopLevelWindow(DWORD processId, const std::string& className, DWORD timeoutMs);
@@ -136,8 +139,8 @@ bool IsControlEnabled(HWND dialog, int controlId);    // false if no such contro
 bool IsChecked(HWND dialog, int controlId);           // BM_GETCHECK; throws if no such control
 void SetControlText(HWND dialog, int controlId, const std::string& text);  // WM_SETTEXT
 
-// One line per window below root (class, id, visibility, text), for
-// failure messages.
+// One line per window below root (class, id, visibility, stored text), for
+// failure messages; sends no messages, so it is quick on a hung target.
 std::string DescribeTree(HWND root);
 
 // --- input ----------------------------------------------------------------
@@ -207,6 +210,10 @@ class Screenshot {
 public:
     static Screenshot OfWindow(HWND window);     // its GetWindowRect area
     static Screenshot OfScreenRect(const RECT& rect);
+    // Captures until two captures 100 ms apart are identical (the window has
+    // finished repainting, e.g. after BringToFront), or timeoutMs passes;
+    // returns the last capture either way.
+    static Screenshot OfWindowWhenStable(HWND window, DWORD timeoutMs = 3000);
 
     int Width() const noexcept { return width_; }
     int Height() const noexcept { return height_; }
