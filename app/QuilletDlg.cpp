@@ -1,7 +1,13 @@
 #include "app/QuilletDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/DeleteFolderTree.h"
 #include "app/HostStartup.h"
+#include "app/WindowMessages.h"
+#include "i18n/LanguageManager.h"
+#include "i18n/LanguagePage.h"
+#include "pages/ErrorPage.h"
+#include "remote/LoadingPage.h"
 #include "res/resource.h"
 #include "settings/BuildConfig.h"
 #include "settings/ConfigurationManager.h"
@@ -18,12 +24,25 @@ HICON LoadProgramIcon(int sizeMetric) {
                                            IMAGE_ICON, size, size, 0));
 }
 
+std::shared_ptr<LanguageManager> MakeLanguageManager() {
+    auto& system = platform::CurrentSystem();
+    return std::make_shared<LanguageManager>(*ConfigurationManager::Instance(), system.resources,
+                                             system.locales, system.messageBoxes);
+}
+
 }  // namespace
 
 CQuilletDlg::CQuilletDlg()
     : Dialog(IDD_QUILLET_DIALOG),
       bigIcon_(LoadProgramIcon(SM_CXICON)),
-      smallIcon_(LoadProgramIcon(SM_CXSMICON)) {}
+      smallIcon_(LoadProgramIcon(SM_CXSMICON)),
+      languageManager_(MakeLanguageManager()) {}
+
+CQuilletDlg::~CQuilletDlg() {
+    if (handOver_) handOver_->Close();
+    // Decoded images must be gone before GDI+ shuts down.
+    ConfigurationManager::Instance()->headerImage.reset();
+}
 
 BOOL CQuilletDlg::OnInitDialog() {
     titleStatic_.Attach(Hwnd(), IDC_HEADER_TITLE);
@@ -50,6 +69,7 @@ BOOL CQuilletDlg::OnInitDialog() {
 
     bandBrush_.Reset(::CreateSolidBrush(settings->accentColor));
     titleStatic_.SetText(Utf8ToWide(settings->productTitle));
+    CreateInitialPages();
     if (settings->wizardType == WizardType::ISV) {
         headerIcon_.Show(false);
         headerLine_.Show(false);
@@ -58,6 +78,181 @@ BOOL CQuilletDlg::OnInitDialog() {
     // the product.
     titleStatic_.Show(false);
     return TRUE;
+}
+
+bool CQuilletDlg::CreateInitialPages() {
+    const RECT area = PageArea();
+    errorPage_ = std::make_unique<ErrorPage>(languageManager_);
+    CreatePage(*errorPage_, area);
+
+    const auto settings = ConfigurationManager::Instance();
+    for (const PageKind kind : InitialPages(settings->publisherVariant)) {
+        CreateAndAddPage(CreatePageOfKind(kind, 0), area);
+    }
+    auto* loading = pages_.empty() ? nullptr : dynamic_cast<LoadingPage*>(pages_.back().get());
+    if (loading) {
+        handOver_ = std::make_shared<LoadHandOver>(
+            [host = Hwnd()] { ::PostMessageW(host, WM_LOAD_COMPLETE, 0, 0); });
+        loading->LoadCompleteCallback = [handOver = handOver_](LoadingPage::Offers offers) {
+            handOver->Deliver(std::move(offers));
+        };
+    }
+    currentPage_ = 0;
+    if (pages_.empty()) return false;
+    pages_.front()->Show(SW_SHOW);
+    ::SetFocus(pages_.front()->Hwnd());
+    return true;
+}
+
+std::unique_ptr<IPage> CQuilletDlg::CreatePageOfKind(PageKind kind, std::size_t /*offer*/) {
+    switch (kind) {
+        case PageKind::Language:
+            return std::make_unique<LanguagePage>(languageManager_);
+        case PageKind::LanguageNorvik:
+            return std::make_unique<LanguagePageNorvik>(languageManager_);
+        case PageKind::Loading:
+            return std::make_unique<LoadingPage>(languageManager_);
+        default:
+            // Kinds whose pages this build does not have yet are left out.
+            return nullptr;
+    }
+}
+
+RECT CQuilletDlg::PageArea() const {
+    RECT area{};
+    ::GetWindowRect(Item(IDC_PAGE_AREA), &area);
+    ::MapWindowPoints(HWND_DESKTOP, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+void CQuilletDlg::CreatePage(IPage& page, const RECT& area) {
+    page.Create(Hwnd());
+    page.SetBackgroundColor(ConfigurationManager::Instance()->backgroundColor);
+    page.SetButtonCallback([this](ButtonType type) { OnPageButton(type); });
+    page.Show(SW_HIDE);
+    ::SetWindowPos(page.Hwnd(), nullptr, area.left, area.top, area.right - area.left,
+                   area.bottom - area.top, SWP_NOZORDER);
+}
+
+void CQuilletDlg::CreateAndAddPage(std::unique_ptr<IPage> page, const RECT& area) {
+    if (!page) return;
+    CreatePage(*page, area);
+    page->SetErrorCallback(
+        [this](const std::wstring& title, const std::wstring& text) { ShowErrorPage(title, text); });
+    pages_.push_back(std::move(page));
+}
+
+void CQuilletDlg::NavigateToPage(int index) {
+    if (!IsPageIndex(index, pages_.size())) return;
+    IPage& page = *pages_[static_cast<std::size_t>(index)];
+    // The new page is shown before the old one is hidden, so the page area
+    // is never empty.
+    page.Show(SW_SHOW);
+    ::SetFocus(page.Hwnd());
+    if (IsPageIndex(currentPage_, pages_.size())) {
+        pages_[static_cast<std::size_t>(currentPage_)]->Show(SW_HIDE);
+    }
+    currentPage_ = index;
+    page.OnNavigateToPage();
+
+    const std::string name = page.GetPageName();
+    switch (CloseCommandChangeFor(name)) {
+        case CloseCommandChange::Remove:
+            ::RemoveMenu(::GetSystemMenu(Hwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND);
+            break;
+        case CloseCommandChange::Restore:
+            RestoreCloseCommand();
+            break;
+        case CloseCommandChange::None:
+            break;
+    }
+    ::OutputDebugStringW(Utf8ToWide(name + "\n").c_str());
+}
+
+void CQuilletDlg::OnPageButton(ButtonType type) {
+    using Action = ButtonDecision::Action;
+    const ButtonDecision decision =
+        DecideButton(static_cast<int>(type), currentPage_, returnedToFirstPage_);
+    returnedToFirstPage_ = decision.returnedToFirstPage;
+    switch (decision.action) {
+        case Action::Navigate:
+        case Action::StartRun:
+            NavigateToPage(decision.target);
+            break;
+        case Action::EndWizard:
+            EndDialog(1);
+            break;
+        case Action::FinishWizard:
+            DeleteWorkFolder();
+            EndDialog(1);
+            break;
+        case Action::None:
+            break;
+    }
+}
+
+void CQuilletDlg::ShowErrorPage(const std::wstring& title, const std::wstring& text) {
+    if (IsPageIndex(currentPage_, pages_.size())) {
+        pages_[static_cast<std::size_t>(currentPage_)]->Show(SW_HIDE);
+    }
+    errorPage_->ShowTexts(title, text);
+    errorPage_->Show(SW_SHOW);
+    ::SetFocus(errorPage_->Hwnd());
+    errorShown_ = true;
+    RestoreCloseCommand();
+}
+
+void CQuilletDlg::RestoreCloseCommand() {
+    ::AppendMenuW(::GetSystemMenu(Hwnd(), FALSE), MF_STRING, SC_CLOSE, L"Close");
+}
+
+void CQuilletDlg::OnLoadCompleteMessage() {
+    offers_ = handOver_->Take();
+    const auto settings = ConfigurationManager::Instance();
+    // Reloads the table with the product title the configuration may have
+    // changed and refreshes every page so far.
+    languageManager_->SetLanguage(settings->languageDisplayName);
+    if (settings->wizardType == WizardType::DLM) {
+        headerIcon_.SetImage(settings->headerImage);
+        headerIcon_.Show(true);
+        titleStatic_.SetText(Utf8ToWide(settings->productTitle));
+        titleStatic_.Show(true);
+        SetText(Utf8ToWide(settings->productTitle + " Setup"));
+    }
+    const RECT area = PageArea();
+    const auto kinds = PagesAfterLoading(settings->wizardType, settings->publisherVariant,
+                                         settings->classicExtras, offers_.size());
+    std::size_t offer = 0;
+    for (const PageKind kind : kinds) {
+        CreateAndAddPage(CreatePageOfKind(kind, offer), area);
+        if (kind == PageKind::Product) ++offer;
+    }
+    OnPageButton(ButtonType::Next);
+}
+
+void CQuilletDlg::OnClose() {
+    if (!ConfirmClose()) return;
+    instanceMutex_.Reset();
+    Show(SW_HIDE);
+    const auto settings = ConfigurationManager::Instance();
+    settings->exitRequested = true;
+    DeleteWorkFolder();
+    if (handOver_) handOver_->Close();
+    EndDialog(IDCANCEL);
+}
+
+bool CQuilletDlg::ConfirmClose() {
+    const auto key = CloseQuestionKey(errorShown_, currentPage_, pages_.size(), installerRunning_);
+    if (!key) return true;
+    const std::wstring question = Utf8ToWide(languageManager_->Translate(*key));
+    return ::MessageBoxW(Hwnd(), question.c_str(), L"", MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+void CQuilletDlg::DeleteWorkFolder() {
+    const auto settings = ConfigurationManager::Instance();
+    if (!settings->workFolder.empty()) {
+        DeleteFolderTree(platform::CurrentSystem().files, settings->workFolder);
+    }
 }
 
 void CQuilletDlg::AddAboutItemToSystemMenu() {
@@ -95,18 +290,10 @@ void CQuilletDlg::RefuseToStart(const wchar_t* text, const wchar_t* caption) {
     EndDialog(1);
 }
 
-void CQuilletDlg::OnClose() {
-    instanceMutex_.Reset();
-    Show(SW_HIDE);
-    DeleteWorkFolder();
-    EndDialog(IDCANCEL);
-}
-
-void CQuilletDlg::DeleteWorkFolder() {
-    const auto settings = ConfigurationManager::Instance();
-    if (!settings->workFolder.empty()) {
-        platform::CurrentSystem().files.RemoveEmptyFolder(settings->workFolder);
-    }
+bool CQuilletDlg::OnCommand(int id, int, HWND) {
+    if (id != IDC_SHOW_ERROR) return false;
+    ShowErrorPage(L"Error", L"Error message");
+    return true;
 }
 
 HBRUSH CQuilletDlg::OnCtlColor(HDC dc, HWND control, UINT type) {
@@ -129,6 +316,9 @@ std::optional<LRESULT> CQuilletDlg::OnMessage(UINT message, WPARAM wParam, LPARA
             return 0;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<LRESULT>(bigIcon_.Get());
+        case WM_LOAD_COMPLETE:
+            if (handOver_) OnLoadCompleteMessage();
+            return 0;
         default:
             return std::nullopt;
     }

@@ -1,21 +1,47 @@
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ButtonType.h"
+#include "app/IPage.h"
+#include "app/LoadHandOver.h"
+#include "app/PageSequence.h"
+#include "app/StaticFromImage.h"
 #include "win/Controls.h"
 #include "win/Dialog.h"
 #include "win/Handle.h"
 
+class ErrorPage;
+class LanguageManager;
+class Package;
+
 // The wizard's only top-level window. It guards against a second wizard,
-// shows the caption and header of the wizard type, and hosts the pages in
-// its page area above the accent-coloured band.
+// owns the pages and shows one at a time on its page area, answers their
+// buttons, shows the error page on a failure, and asks before closing.
 class CQuilletDlg : public win::Dialog {
 public:
     CQuilletDlg();
+    ~CQuilletDlg() override;
+
+    // Creates the error page, the language page and the loading page. False
+    // when no page exists afterwards.
+    bool CreateInitialPages();
+    void CreatePage(IPage& page, const RECT& area);
+    void CreateAndAddPage(std::unique_ptr<IPage> page, const RECT& area);
+    // Makes pages[index] the current page; an index out of range does nothing.
+    void NavigateToPage(int index);
+    void OnPageButton(ButtonType type);
+    void ShowErrorPage(const std::wstring& title, const std::wstring& text);
+    void DeleteWorkFolder();
 
 protected:
     BOOL OnInitDialog() override;
-    void OnOK() override {}  // Enter never ends the wizard
-    void OnCancel() override { OnClose(); }
+    void OnOK() override {}      // Enter never ends the wizard
+    void OnCancel() override {}  // nor does Escape: closing goes through OnClose
     void OnClose() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -26,14 +52,27 @@ private:
     bool AcquireSingleInstance();
     void RefuseToStart(const wchar_t* text, const wchar_t* caption);
     void PaintMinimized();
-    void DeleteWorkFolder();
+    RECT PageArea() const;
+    std::unique_ptr<IPage> CreatePageOfKind(PageKind kind, std::size_t offer);
+    void OnLoadCompleteMessage();
+    bool ConfirmClose();
+    void RestoreCloseCommand();
 
     win::UniqueIcon bigIcon_;
     win::UniqueIcon smallIcon_;
+    std::vector<std::unique_ptr<IPage>> pages_;
+    int currentPage_ = 0;
+    std::unique_ptr<ErrorPage> errorPage_;
+    std::shared_ptr<LanguageManager> languageManager_;
+    bool errorShown_ = false;
+    bool installerRunning_ = false;
+    bool returnedToFirstPage_ = false;
     win::Static titleStatic_;
-    win::Static headerIcon_;
+    CStaticFromImage headerIcon_;
     win::Static headerLine_;
     win::UniqueBrush bandBrush_;
     win::Static bottomBand_;
+    std::vector<std::shared_ptr<Package>> offers_;
     win::UniqueKernelHandle instanceMutex_;
+    std::shared_ptr<LoadHandOver> handOver_;
 };

@@ -10,3 +10,11 @@ add_executable(quillet_tests tests/native/CurrentSystem.cpp)
 target_link_libraries(quillet_tests PRIVATE quillet_fakes GTest::gtest_main)
 quillet_warnings(quillet_tests)
 add_test(NAME native COMMAND quillet_tests)
+
+# Benchmarks print their figures when run; they are not tests.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+    add_executable(quillet_benchmarks)
+    target_link_libraries(quillet_benchmarks PRIVATE quillet_fakes benchmark::benchmark)
+    quillet_warnings(quillet_benchmarks)
+endif()

@@ -7,6 +7,7 @@
 add_library(quillet_core STATIC)
 target_include_directories(quillet_core PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 quillet_warnings(quillet_core)
+include(cmake/TinyXml2.cmake)
 
 if(WIN32)
     include(cmake/Windows.cmake)
@@ -46,4 +47,9 @@ endfunction()
 
 function(quillet_wine_tests)
     quillet_add(quillet_wine_tests ${ARGN})
+endfunction()
+
+# Google Benchmark programs: native, run by hand, not by ctest.
+function(quillet_benchmarks)
+    quillet_add(quillet_benchmarks ${ARGN})
 endfunction()

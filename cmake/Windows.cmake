@@ -24,7 +24,7 @@ add_executable(quillet WIN32 res/quillet.rc)
 target_link_libraries(quillet PRIVATE quillet_win)
 target_link_options(quillet PRIVATE -municode)
 set_source_files_properties(res/quillet.rc PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_SOURCE_DIR}/res/quillet.ico;${CMAKE_SOURCE_DIR}/res/images/logo.png;${CMAKE_SOURCE_DIR}/res/images/check.png;${CMAKE_SOURCE_DIR}/res/images/cross.png;${CMAKE_BINARY_DIR}/generated/res/quillet.manifest")
+    "${CMAKE_SOURCE_DIR}/res/quillet.ico;${CMAKE_SOURCE_DIR}/res/images/logo.png;${CMAKE_SOURCE_DIR}/res/images/check.png;${CMAKE_SOURCE_DIR}/res/images/cross.png;${CMAKE_SOURCE_DIR}/res/locale/isv-en.xml;${CMAKE_SOURCE_DIR}/res/locale/isv-es.xml;${CMAKE_SOURCE_DIR}/res/locale/dlm-en.xml;${CMAKE_SOURCE_DIR}/res/locale/dlm-es.xml;${CMAKE_SOURCE_DIR}/res/locale/norvik.xml;${CMAKE_BINARY_DIR}/generated/res/quillet.manifest")
 target_include_directories(quillet PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated/res)
 quillet_warnings(quillet)
 

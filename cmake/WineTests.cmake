@@ -4,7 +4,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-add_library(uidriver STATIC tests/wine/uidriver/uidriver.cpp)
+add_library(uidriver STATIC tests/wine/uidriver/uidriver.cpp tests/wine/uidriver/screenshot.cpp)
 target_include_directories(uidriver PUBLIC ${CMAKE_SOURCE_DIR}/tests/wine)
 target_link_libraries(uidriver PUBLIC user32 gdi32)
 
@@ -19,3 +19,17 @@ enable_testing()
 add_test(NAME wine COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh
     $<TARGET_FILE:quillet_wine_tests> --gtest_brief=0)
 set_tests_properties(wine PROPERTIES TIMEOUT 600)
+
+# Wine takes the user locale from the Unix locale of the process.
+add_test(NAME wine-spanish-locale COMMAND env LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8
+    ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh $<TARGET_FILE:quillet_wine_tests>
+    --gtest_filter=LanguagePage.*)
+set_tests_properties(wine-spanish-locale PROPERTIES TIMEOUT 300)
+
+# The UI driver checks itself against windows it creates and a child process.
+add_executable(uidriver_selftest tests/wine/uidriver/uidriver_selftest.cpp)
+target_link_libraries(uidriver_selftest PRIVATE uidriver)
+target_link_options(uidriver_selftest PRIVATE -municode -mconsole)
+add_test(NAME uidriver-selftest COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh
+    $<TARGET_FILE:uidriver_selftest>)
+set_tests_properties(uidriver-selftest PROPERTIES TIMEOUT 300)

@@ -1,4 +1,18 @@
 quillet_portable(platform/ModuleInfo.cpp)
-quillet_windows(platform/win32/Win32FileSystem.cpp platform/win32/Win32Services.cpp)
-quillet_fakes(platform/fake/FakeSystem.cpp)
-quillet_wine_tests(tests/wine/platform/Win32PlatformTest.cpp)
+quillet_windows(platform/win32/Win32FileSystem.cpp platform/win32/Win32Locales.cpp
+                platform/win32/Win32Resources.cpp platform/win32/Win32Services.cpp
+                platform/win32/Win32Machine.cpp platform/win32/Win32Registry.cpp)
+quillet_fakes(platform/fake/FakeResources.cpp platform/fake/FakeSystem.cpp
+              platform/fake/FakeMachine.cpp platform/fake/FakeRegistry.cpp)
+quillet_wine_tests(tests/wine/platform/Win32PlatformTest.cpp
+                   tests/wine/platform/Win32LocalizationTest.cpp
+                   tests/wine/platform/Win32MachineTest.cpp
+                   tests/wine/platform/Win32RegistryTest.cpp)
+
+# The fake resources and the Wine tests read the program's resource files
+# from the source tree.
+foreach(target quillet_fakes quillet_wine_tests)
+    if(TARGET ${target})
+        target_compile_definitions(${target} PRIVATE QUILLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    endif()
+endforeach()

@@ -14,7 +14,7 @@ seconds=${1:-20}
 cmake -S "$root" -B "$build/demo" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_BUILD_TESTS=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
     -DQUILLET_SERVICE_HOST=127.0.0.1 -DQUILLET_DOWNLOAD_HOST=127.0.0.1 \
-    -DQUILLET_WEB_HOST=127.0.0.1 >/dev/null
+    -DQUILLET_WEB_HOST=127.0.0.1 -DQUILLET_TINYXML2_SOURCE="$build/third_party/tinyxml2" >/dev/null
 cmake --build "$build/demo"
 
 export QUILLET_WINE_PREFIX=$build/demo/wine-prefix

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, testing and the demo need on Debian 12, and fetches
-# the tinyxml2 sources that the Windows builds compile themselves.
+# the tinyxml2 and minizip sources that the Windows builds compile themselves.
 # Usage: scripts/setup.sh [build-dir]   (run as root, or with sudo available)
 set -euo pipefail
 
@@ -9,9 +9,10 @@ build_dir=${1:-$root/build}
 
 packages=(
     cmake ninja-build g++ python3 dpkg-dev
-    libgtest-dev nlohmann-json3-dev libtinyxml2-dev
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev libtinyxml2-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
-    wine64 xvfb xauth x11-apps imagemagick
+    wine64 xvfb xauth x11-apps imagemagick locales
+    nsis openssl iproute2 util-linux
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -25,6 +26,12 @@ if [ ${#missing[@]} -gt 0 ]; then
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+fi
+
+# The Wine tests also run the wizard with a Spanish user locale, which Wine
+# takes from the Unix locale of the process.
+if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+    as_root localedef -i es_ES -f UTF-8 es_ES.UTF-8
 fi
 
 # Source lines for apt-get source, derived from the machine's own binary
@@ -58,6 +65,28 @@ if [ ! -f "$tinyxml2_dir/tinyxml2.cpp" ]; then
     mkdir -p "$(dirname "$tinyxml2_dir")"
     rm -rf "$tinyxml2_dir"
     mv "$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'tinyxml2-*' | head -n 1)" "$tinyxml2_dir"
+    rm -rf "$work"
+fi
+# minizip for the Windows builds: the contrib folder of Debian's zlib source
+# package, unpacked into the build tree (never committed). When the newest
+# version's files are no longer served, the older versions are tried.
+minizip_dir=$build_dir/third_party/minizip
+if [ ! -f "$minizip_dir/unzip.c" ]; then
+    enable_source_packages
+    work=$(mktemp -d)
+    for version in "" $(apt-cache showsrc zlib | sed -n 's/^Version: //p'); do
+        (cd "$work" && apt-get source -qq "zlib${version:+=$version}" >/dev/null 2>&1) && break
+        rm -rf "${work:?}"/*
+    done
+    source_dir=$(find "$work" -mindepth 3 -maxdepth 3 -type d -path '*/contrib/minizip' | head -n 1)
+    if [ -z "$source_dir" ]; then
+        echo "setup: could not fetch the zlib source package" >&2
+        rm -rf "$work"
+        exit 1
+    fi
+    mkdir -p "$(dirname "$minizip_dir")"
+    rm -rf "$minizip_dir"
+    mv "$source_dir" "$minizip_dir"
     rm -rf "$work"
 fi
 echo "setup: ready"

@@ -13,7 +13,8 @@ configure_and_build() {
     local dir=$1
     shift
     echo "== build $dir"
-    cmake -S "$root" -B "$build/$dir" -G Ninja -DQUILLET_WERROR=ON "$@" >/dev/null
+    cmake -S "$root" -B "$build/$dir" -G Ninja -DQUILLET_WERROR=ON \
+        -DQUILLET_TINYXML2_SOURCE="$build/third_party/tinyxml2" "$@" >/dev/null
     cmake --build "$build/$dir"
 }
 

@@ -3,6 +3,8 @@
 #include <mutex>
 
 #include "settings/BuildConfig.h"
+#include "settings/MachineId.h"
+#include "settings/TimeTexts.h"
 #include "settings/WorkFolder.h"
 
 namespace {
@@ -28,7 +30,8 @@ std::shared_ptr<ConfigurationManager> ConfigurationManager::Instance() {
 }
 
 ConfigurationManager::ConfigurationManager(std::string_view wizardTypeName,
-                                           platform::System& system) {
+                                           platform::System& system)
+    : system_(&system) {
     wizardType = LookUpWizardType(wizardTypeName);
     if (wizardType == WizardType::Unknown) system.messageBoxes.ShowMessage("Unknown wizard type");
 
@@ -69,8 +72,10 @@ void ConfigurationManager::InitializeDownloadManager(platform::System& system) {
 
 void ConfigurationManager::InitializeInstaller(platform::System& system) {
     productTitle = "Pellar Classic";
+    // https: an installer run with administrator rights must not be
+    // replaceable on the way.
     productDownloadUrl =
-        Url("http", build::kDownloadHost, "/endpoint/pellar/os/riserollout/track/stable");
+        Url("https", build::kDownloadHost, "/endpoint/pellar/os/riserollout/track/stable");
     privacyPolicyUrl = Url("https", build::kWebHost, "/legal/privacy-policy/");
     termsOfUseUrl = Url("https", build::kWebHost, "/legal/terms-of-use/");
     installerArguments = "/S";
@@ -78,4 +83,29 @@ void ConfigurationManager::InitializeInstaller(platform::System& system) {
     launchArguments.clear();
     workFolder = CreateFreshWorkFolder(system.files).value_or("");
     targetFolder = workFolder;
+}
+
+std::string ConfigurationManager::GetSessionTimestamp() {
+    const std::lock_guard lock(lazyMembers_);
+    if (sessionTimestamp.empty()) sessionTimestamp = LocalTimestampText(system_->clock);
+    return sessionTimestamp;
+}
+
+std::string ConfigurationManager::GetMachineId() {
+    const std::lock_guard lock(lazyMembers_);
+    if (machineId.empty()) machineId = ReadMachineId(system_->registry);
+    return machineId;
+}
+
+PlaceholderTable ConfigurationManager::GetPlaceholders() {
+    const std::lock_guard lock(lazyMembers_);
+    if (!placeholdersReady) {
+        placeholders = BuildPlaceholderTable(*system_);
+        placeholdersReady = true;
+    }
+    return placeholders;
+}
+
+std::string ConfigurationManager::ExpandPathPlaceholders(std::string_view text) {
+    return ::ExpandPathPlaceholders(text, GetPlaceholders());
 }

@@ -3,12 +3,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "platform/System.h"
+#include "settings/PathPlaceholders.h"
 #include "settings/WizardType.h"
 
 class Package;
@@ -36,6 +38,17 @@ public:
     ConfigurationManager(std::string_view wizardTypeName, platform::System& system);
 
     void SetDownloadedFilePath(const std::string& path) { downloadedFilePath = path; }
+
+    // The session's local time stamp, "%Y%m%d%H%M%S", fixed by the first
+    // call that could read the local time; "" until then.
+    std::string GetSessionTimestamp();
+    // The machine id (MachineGuid); read again by every call until a read
+    // succeeds.
+    std::string GetMachineId();
+    // A copy of the path placeholder table, built by the first call.
+    PlaceholderTable GetPlaceholders();
+    // text with this machine's path placeholders expanded.
+    std::string ExpandPathPlaceholders(std::string_view text);
 
     int wizardType = WizardType::Unknown;
     bool publisherVariant = false;
@@ -81,7 +94,7 @@ public:
     std::shared_ptr<gfx::Image> headerImage;
     std::string sessionTimestamp;
     std::string machineId;
-    std::vector<std::pair<std::string, std::string>> placeholders;
+    PlaceholderTable placeholders;
     bool placeholdersReady = false;
     bool exitRequested = false;
     bool offerDeclined = false;
@@ -89,4 +102,9 @@ public:
 private:
     void InitializeDownloadManager(platform::System& system);
     void InitializeInstaller(platform::System& system);
+
+    platform::System* system_;
+    // Guards the lazily filled members above: the first callers may be the
+    // UI thread, the loading task and event threads at once.
+    std::mutex lazyMembers_;
 };

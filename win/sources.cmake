@@ -1,1 +1,1 @@
-quillet_windows(win/Controls.cpp win/Dialog.cpp win/GdiplusSession.cpp win/Text.cpp)
+quillet_windows(win/Controls.cpp win/Dialog.cpp win/GdiplusSession.cpp win/Image.cpp win/Text.cpp)

@@ -5,9 +5,14 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/System.h"
+#include "platform/fake/FakeLocales.h"
+#include "platform/fake/FakeMachine.h"
+#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeResources.h"
 
 namespace fake {
 
@@ -45,6 +50,21 @@ public:
 
     std::optional<std::string> Downloads() override { return downloads; }
     std::optional<std::string> Documents() override { return documents; }
+
+    // By folder and whether the default user's profile is asked for.
+    std::map<std::pair<platform::KnownFolderId, bool>, std::string> byId = {
+        {{platform::KnownFolderId::LocalAppData, false}, "C:\\Users\\user\\AppData\\Local"},
+        {{platform::KnownFolderId::RoamingAppData, false}, "C:\\Users\\user\\AppData\\Roaming"},
+        {{platform::KnownFolderId::ProgramData, false}, "C:\\ProgramData"},
+        {{platform::KnownFolderId::ProgramFilesX86, false}, "C:\\Program Files (x86)"},
+        {{platform::KnownFolderId::Desktop, false}, "C:\\Users\\user\\Desktop"},
+        {{platform::KnownFolderId::Desktop, true}, "C:\\Users\\Default\\Desktop"},
+    };
+
+    std::string GetKnownFolder(platform::KnownFolderId folderId, bool defaultUser) override {
+        const auto found = byId.find({folderId, defaultUser});
+        return found == byId.end() ? "" : found->second;
+    }
 };
 
 // Records every message instead of showing it.
@@ -60,13 +80,33 @@ public:
     std::optional<platform::FileVersion> OwnFileVersion() override { return version; }
 };
 
+// The two machines the 32-bit program can meet.
+enum class Windows { x64, x86 };
+
 // One of each fake, wired into a platform::System.
 struct System {
+    // The fakes describe 64-bit Windows unless told otherwise.
+    explicit System(Windows windows = Windows::x64) : registry(windows == Windows::x64) {
+        if (windows == Windows::x86) {
+            wow64.wow64 = false;
+            environment.variables.erase("ProgramW6432");
+            knownFolders.byId[{platform::KnownFolderId::ProgramFilesX86, false}] =
+                "C:\\Program Files";
+        }
+    }
+
     FileSystem files;
     KnownFolders knownFolders;
     MessageBoxes messageBoxes;
     ModuleInfo module;
-    platform::System services{files, knownFolders, messageBoxes, module};
+    Resources resources;
+    Locales locales;
+    Registry registry;
+    Wow64 wow64;
+    Environment environment;
+    Clock clock;
+    platform::System services{files,   knownFolders, messageBoxes, module,      resources,
+                              locales, registry,     wow64,        environment, clock};
 };
 
 }  // namespace fake

@@ -9,16 +9,49 @@
 
 #include "platform/System.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Locales.h"
+#include "platform/win32/Win32Machine.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Resources.h"
 #include "win/Text.h"
 
 namespace platform::win32 {
+namespace {
 
-std::optional<std::string> KnownFolders::Downloads() {
+// token: null for the current user, -1 for the default user's profile.
+std::optional<std::string> KnownFolderPath(REFKNOWNFOLDERID folderId, HANDLE token) {
     PWSTR path = nullptr;
-    const HRESULT result = ::SHGetKnownFolderPath(FOLDERID_Downloads, 0, nullptr, &path);
+    const HRESULT result = ::SHGetKnownFolderPath(folderId, 0, token, &path);
     const std::unique_ptr<wchar_t, decltype(&::CoTaskMemFree)> owned(path, ::CoTaskMemFree);
     if (FAILED(result) || !path) return std::nullopt;
     return WideToUtf8(path);
+}
+
+REFKNOWNFOLDERID KnownFolderGuid(KnownFolderId folderId) {
+    switch (folderId) {
+        case KnownFolderId::LocalAppData:
+            return FOLDERID_LocalAppData;
+        case KnownFolderId::RoamingAppData:
+            return FOLDERID_RoamingAppData;
+        case KnownFolderId::ProgramData:
+            return FOLDERID_ProgramData;
+        case KnownFolderId::ProgramFilesX86:
+            return FOLDERID_ProgramFilesX86;
+        case KnownFolderId::Desktop:
+            break;
+    }
+    return FOLDERID_Desktop;
+}
+
+}  // namespace
+
+std::optional<std::string> KnownFolders::Downloads() {
+    return KnownFolderPath(FOLDERID_Downloads, nullptr);
+}
+
+std::string KnownFolders::GetKnownFolder(KnownFolderId folderId, bool defaultUser) {
+    const HANDLE token = defaultUser ? reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1)) : nullptr;
+    return KnownFolderPath(KnownFolderGuid(folderId), token).value_or("");
 }
 
 std::optional<std::string> KnownFolders::Documents() {
@@ -62,6 +95,13 @@ platform::System& platform::CurrentSystem() {
     static win32::KnownFolders knownFolders;
     static win32::MessageBoxes messageBoxes;
     static win32::ModuleInfo module;
-    static System system{files, knownFolders, messageBoxes, module};
+    static win32::Resources resources;
+    static win32::Locales locales;
+    static win32::Registry registry;
+    static win32::Wow64 wow64;
+    static win32::Environment environment;
+    static win32::Clock clock;
+    static System system{files,   knownFolders, messageBoxes, module,      resources,
+                         locales, registry,     wow64,        environment, clock};
     return system;
 }

@@ -12,6 +12,7 @@ class KnownFolders : public platform::KnownFolders {
 public:
     std::optional<std::string> Downloads() override;
     std::optional<std::string> Documents() override;
+    std::string GetKnownFolder(KnownFolderId folderId, bool defaultUser) override;
 };
 
 class MessageBoxes : public platform::MessageBoxes {

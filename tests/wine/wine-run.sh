@@ -29,7 +29,7 @@ if [ ! -f "$WINEPREFIX/.quillet-ready" ]; then
         if [ ! -f "$WINEPREFIX/.quillet-ready" ]; then
             "$wine" wineboot -i >/dev/null 2>&1
             "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-            "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+            "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
             "$wineserver" -w
             touch "$WINEPREFIX/.quillet-ready"
         fi

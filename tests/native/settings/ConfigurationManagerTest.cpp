@@ -25,7 +25,7 @@ TEST(ConfigurationManager, InstallerGetsCompiledProductAndOneFreshWorkFolder) {
     EXPECT_EQ(settings.productTitle, "Pellar Classic");
     EXPECT_EQ(settings.installerArguments, "/S");
     EXPECT_EQ(settings.installedProductPath, "{commonappdata}\\Pellar\\Pellar.exe");
-    EXPECT_EQ(settings.productDownloadUrl, "http://" + std::string(build::kDownloadHost) +
+    EXPECT_EQ(settings.productDownloadUrl, "https://" + std::string(build::kDownloadHost) +
                                                "/endpoint/pellar/os/riserollout/track/stable");
     EXPECT_EQ(settings.privacyPolicyUrl,
               "https://" + std::string(build::kWebHost) + "/legal/privacy-policy/");

@@ -1,0 +1,1 @@
+quillet_program(pages/ErrorPage.cpp)

@@ -1,0 +1,1 @@
+quillet_program(remote/LoadingPage.cpp)
