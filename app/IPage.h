@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -36,14 +37,28 @@ public:
 protected:
     BOOL OnInitDialog() override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+    // The shared button handlers: Next and Agree report Next, Back reports Back.
+    bool OnCommand(int id, int notifyCode, HWND control) override;
     // Enter and Escape inside a page do nothing.
     void OnOK() override {}
     void OnCancel() override {}
 
     void BindText(int controlId, std::string key);
+    // Binds each (control, key) in order, then shows the current texts.
+    void BindTexts(std::initializer_list<std::pair<int, const char*>> bindings);
+    // Sets the check state of each box.
+    void CheckBoxes(std::initializer_list<int> controlIds);
+    bool IsChecked(int controlId) const;
     // Report a button or a failure to the host, if it listens.
     void PressButton(ButtonType type) const;
     void ReportError(const std::wstring& title, const std::wstring& text) const;
+    // Shows control controlId in the page's title font: its own font, 12
+    // units high and heavier than heavy. The page keeps the font for its life.
+    void ApplyTitleFont(int controlId);
+    // Makes control controlId (a link control) show on the page background
+    // and open its clicked links in the default browser.
+    void ShowLinksOf(int controlId);
+    bool OnNotify(const NMHDR& header, LRESULT* result) override;
 
     std::shared_ptr<LanguageManager> languageManager;
 
@@ -51,6 +66,9 @@ private:
     std::vector<std::pair<int, std::string>> textBindings_;
     win::UniqueBrush bandBrush_;
     win::Static bandStatic_;
+    win::UniqueFont titleFont_;
+    int linkControlId_ = 0;
+    win::UniqueBrush linkBrush_;
     ButtonCallback buttonCallback_;
     ErrorCallback errorCallback_;
 };

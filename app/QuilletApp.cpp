@@ -8,7 +8,8 @@
 CQuilletApp theApp;
 
 BOOL CQuilletApp::InitInstance() {
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    // The link class is not among the Windows 95 classes; the pages' links need it.
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_LINK_CLASS};
     ::InitCommonControlsEx(&controls);
 
     // The licence page shows its text in a rich-edit 1.0 control; without the

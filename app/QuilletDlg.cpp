@@ -6,7 +6,13 @@
 #include "app/WindowMessages.h"
 #include "i18n/LanguageManager.h"
 #include "i18n/LanguagePage.h"
+#include "pages/ConfigurationsPageNorvikClassic.h"
 #include "pages/ErrorPage.h"
+#include "pages/FinishPageIsv.h"
+#include "pages/LicensePageIsv.h"
+#include "pages/OptionsPageNorvikClassic.h"
+#include "pages/WarningPageNorvikClassic.h"
+#include "pages/WelcomePageIsv.h"
 #include "remote/LoadingPage.h"
 #include "res/resource.h"
 #include "settings/BuildConfig.h"
@@ -112,6 +118,18 @@ std::unique_ptr<IPage> CQuilletDlg::CreatePageOfKind(PageKind kind, std::size_t 
             return std::make_unique<LanguagePageNorvik>(languageManager_);
         case PageKind::Loading:
             return std::make_unique<LoadingPage>(languageManager_);
+        case PageKind::WarningNorvikClassic:
+            return std::make_unique<WarningPageNorvikClassic>(languageManager_);
+        case PageKind::LicenseIsv:
+            return std::make_unique<LicensePageIsv>(languageManager_);
+        case PageKind::WelcomeIsv:
+            return std::make_unique<WelcomePageIsv>(languageManager_);
+        case PageKind::OptionsNorvikClassic:
+            return std::make_unique<OptionsPageNorvikClassic>(languageManager_);
+        case PageKind::ConfigurationsNorvikClassic:
+            return std::make_unique<ConfigurationsPageNorvikClassic>(languageManager_);
+        case PageKind::FinishIsv:
+            return std::make_unique<FinishPageIsv>(languageManager_);
         default:
             // Kinds whose pages this build does not have yet are left out.
             return nullptr;

@@ -42,14 +42,10 @@ void LanguagePage::OnSelectionChanged() {
     languageManager->SetLanguage(WideToUtf8(languageList_.ItemText(selection)));
 }
 
-bool LanguagePage::OnCommand(int id, int notifyCode, HWND) {
+bool LanguagePage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_LANGUAGE_LIST && notifyCode == CBN_SELCHANGE) {
         OnSelectionChanged();
         return true;
     }
-    if (id == IDC_NEXT && notifyCode == BN_CLICKED) {
-        PressButton(ButtonType::Next);
-        return true;
-    }
-    return false;
+    return IPage::OnCommand(id, notifyCode, control);
 }

@@ -28,11 +28,22 @@ std::wstring ComboBox::ItemText(int index) const {
     return text;
 }
 
-bool LinkButton::PrepareColors(HDC dc, HWND control) const {
-    if (control != Hwnd()) return false;
-    ::SetTextColor(dc, kLinkColor);
-    ::SetBkMode(dc, TRANSPARENT);
-    return true;
+void LinkControl::SetLinkText(std::wstring_view text) const {
+    SetText(L"<a>" + std::wstring(text) + L"</a>");
+}
+
+void LinkControl::SizeToContent() const {
+    RECT rect{};
+    ::GetWindowRect(Hwnd(), &rect);
+    SIZE ideal{};
+    // With a SIZE to fill, the ideal-height message also gives the width
+    // (the newer headers call it LM_GETIDEALSIZE).
+    Send(LM_GETIDEALHEIGHT, static_cast<WPARAM>(rect.right - rect.left),
+         reinterpret_cast<LPARAM>(&ideal));
+    if (ideal.cx > 0) {
+        ::SetWindowPos(Hwnd(), nullptr, 0, 0, ideal.cx, rect.bottom - rect.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace win

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <string>
 #include <string_view>
@@ -64,23 +65,19 @@ public:
 
 // A SysLink control: its text holds <a> anchors; clicks reach the parent as
 // NM_CLICK / NM_RETURN notifications carrying the NMLINK of the anchor.
-class LinkControl : public Control {};
+class LinkControl : public Control {
+public:
+    // Shows text as one link (a link button: the whole text is the anchor).
+    void SetLinkText(std::wstring_view text) const;
+    // Resizes the control to the width its text needs.
+    void SizeToContent() const;
+};
 
 // A rich-edit control, used read-only for long texts.
 class RichEdit : public Control {
 public:
     void SetReadOnly(bool readOnly) const { Send(EM_SETREADONLY, readOnly); }
-    void ScrollToTop() const { Send(WM_VSCROLL, SB_TOP); }
-};
-
-// A push button that looks like a hyperlink: underlined text in link colour
-// on the parent's background. The parent opens the target on BN_CLICKED.
-class LinkButton : public Button {
-public:
-    static constexpr COLORREF kLinkColor = RGB(0x00, 0x66, 0xCC);
-    // For the parent's WM_CTLCOLORBTN: true when control is this button, and
-    // then dc has the link's text colour and transparent background.
-    bool PrepareColors(HDC dc, HWND control) const;
+    void DetectUrls(bool on) const { Send(EM_AUTOURLDETECT, on); }
 };
 
 }  // namespace win
