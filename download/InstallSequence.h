@@ -14,8 +14,8 @@ class Package;
 struct InstallItem {
     std::shared_ptr<Package> package;
     bool isMain = false;
-    std::string url;         // where its installer is fetched, resolved
-    std::string arguments;   // its installer's command line
+    std::string url;        // where its installer is fetched, resolved
+    std::string arguments;  // its installer's command line
 };
 
 // What the sequence asks of the page that runs it. Downloads and launches

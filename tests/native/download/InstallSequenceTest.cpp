@@ -42,9 +42,8 @@ struct InstallRun : ::testing::Test {
     std::shared_ptr<Package> product = Fake(), offerA = Fake(), offerB = Fake();
 
     std::shared_ptr<Package> Fake() {
-        return std::shared_ptr<Package>(reinterpret_cast<Package*>(new char), [](Package* p) {
-            delete reinterpret_cast<char*>(p);
-        });
+        return std::shared_ptr<Package>(reinterpret_cast<Package*>(new char),
+                                        [](Package* p) { delete reinterpret_cast<char*>(p); });
     }
     void SetUp() override {
         steps.names = {{product.get(), "product"}, {offerA.get(), "A"}, {offerB.get(), "B"}};
@@ -139,7 +138,8 @@ TEST_F(InstallRun, ClosingTheWizardStartsNoFurtherDownload) {
     run.Start(Items());
     steps.exitRequested = true;
     run.OnDownloadFinished(true, "", "W\\stable");
-    EXPECT_EQ(steps.log, (std::vector<std::string>{"download https://dl/stable", "file W\\stable"}));
+    EXPECT_EQ(steps.log,
+              (std::vector<std::string>{"download https://dl/stable", "file W\\stable"}));
 }
 
 TEST_F(InstallRun, LateReportsWithNothingRunningAreIgnored) {

@@ -48,7 +48,8 @@ TEST(InstallerArguments, PackageUrls) {
         const char* expected;
     } cases[] = {
         {"https://cdn.example.com/offer.exe", "https://cdn.example.com/offer.exe"},
-        {"http://cdn.example.com:8080/offer.exe", "https://127.0.0.1/f/http://cdn.example.com:8080/offer.exe"},
+        {"http://cdn.example.com:8080/offer.exe",
+         "https://127.0.0.1/f/http://cdn.example.com:8080/offer.exe"},
         {"cdn.example.com/offer.exe?x=1", "cdn.example.com/offer.exe?x=1"},
         {"setup.exe", "setup.exe"},  // a dotted first segment passes as it is
         {"files/offer.exe", "https://127.0.0.1/f/files/offer.exe"},
