@@ -9,13 +9,13 @@ void LoadHandOver::Deliver(Offers offers) {
     notify_();
 }
 
-LoadHandOver::Offers LoadHandOver::Take() {
+std::optional<LoadHandOver::Offers> LoadHandOver::Take() {
     std::lock_guard lock(mutex_);
-    return std::exchange(offers_, {});
+    return std::exchange(offers_, std::nullopt);
 }
 
 void LoadHandOver::Close() {
     std::lock_guard lock(mutex_);
     closed_ = true;
-    offers_.clear();
+    offers_.reset();
 }

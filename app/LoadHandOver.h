@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class Package;
@@ -22,14 +23,15 @@ public:
     // Stores offers (replacing any not yet taken) and notifies the host,
     // unless the host has closed.
     void Deliver(Offers offers);
-    // The offers delivered so far, leaving none behind.
-    Offers Take();
+    // The offers delivered, once; nullopt when none were delivered since the
+    // last Take (a notification without a delivery is ignored).
+    std::optional<Offers> Take();
     // After this, deliveries are dropped. Called by the host when it closes.
     void Close();
 
 private:
     std::mutex mutex_;
     bool closed_ = false;
-    Offers offers_;
+    std::optional<Offers> offers_;
     std::function<void()> notify_;
 };

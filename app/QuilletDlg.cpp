@@ -4,11 +4,16 @@
 #include "app/DeleteFolderTree.h"
 #include "app/HostStartup.h"
 #include "app/WindowMessages.h"
+#include "download/DownloadManager.h"
+#include "download/DownloadPageIsv.h"
+#include "offers/Package.h"
+#include "remote/ApiManager.h"
+#include "remote/EventCodes.h"
 #include "i18n/LanguageManager.h"
 #include "i18n/LanguagePage.h"
 #include "pages/ConfigurationsPageNorvikClassic.h"
 #include "pages/ErrorPage.h"
-#include "pages/FinishPageIsv.h"
+#include "pages/FinishPage.h"
 #include "pages/LicensePageIsv.h"
 #include "pages/OptionsPageNorvikClassic.h"
 #include "pages/WarningPageNorvikClassic.h"
@@ -128,8 +133,12 @@ std::unique_ptr<IPage> CQuilletDlg::CreatePageOfKind(PageKind kind, std::size_t 
             return std::make_unique<OptionsPageNorvikClassic>(languageManager_);
         case PageKind::ConfigurationsNorvikClassic:
             return std::make_unique<ConfigurationsPageNorvikClassic>(languageManager_);
+        case PageKind::DownloadIsv:
+            return MakeDownloadPageIsv();
         case PageKind::FinishIsv:
             return std::make_unique<FinishPageIsv>(languageManager_);
+        case PageKind::FinishDlm:
+            return std::make_unique<FinishPageDlm>(languageManager_);
         default:
             // Kinds whose pages this build does not have yet are left out.
             return nullptr;
@@ -193,8 +202,11 @@ void CQuilletDlg::OnPageButton(ButtonType type) {
         DecideButton(static_cast<int>(type), currentPage_, returnedToFirstPage_);
     returnedToFirstPage_ = decision.returnedToFirstPage;
     switch (decision.action) {
-        case Action::Navigate:
         case Action::StartRun:
+            StartRun();
+            NavigateToPage(decision.target);
+            break;
+        case Action::Navigate:
             NavigateToPage(decision.target);
             break;
         case Action::EndWizard:
@@ -207,6 +219,44 @@ void CQuilletDlg::OnPageButton(ButtonType type) {
         case Action::None:
             break;
     }
+}
+
+namespace {
+
+// The four texts that name the main product in its events: only the
+// installer knows them before the configuration has loaded.
+struct MainProductTexts {
+    std::string offerName, adfText, displayName, cText;
+};
+
+MainProductTexts MainProductTextsOf(const ConfigurationManager& settings, bool configured) {
+    const auto type = settings.wizardType;
+    if (type == WizardType::ISV) {
+        return {settings.productId, settings.cflText, settings.productTitle, settings.chText};
+    }
+    if (type == WizardType::DLM && configured) {
+        return {settings.productTitle, settings.cflText, settings.productTitle, settings.chText};
+    }
+    if (configured) return {"", settings.cflText, settings.productTitle, settings.chText};
+    return {};
+}
+
+}  // namespace
+
+std::unique_ptr<IPage> CQuilletDlg::MakeDownloadPageIsv() {
+    auto page = std::make_unique<DownloadPageIsv>(languageManager_);
+    page->InstallStartedCallback = [this] { installerRunning_ = true; };
+    page->InstallFinishedCallback = [this] { installerRunning_ = false; };
+    return page;
+}
+
+void CQuilletDlg::StartRun() {
+    const auto settings = ConfigurationManager::Instance();
+    auto texts = MainProductTextsOf(*settings, false);
+    settings->mainPackage = std::make_shared<Package>(
+        ApiManager::Instance()->CreateEventContext(), std::move(texts.offerName),
+        std::move(texts.adfText), std::move(texts.displayName), std::move(texts.cText));
+    settings->mainPackage->SendEvent(EventCode::Started);
 }
 
 void CQuilletDlg::ShowErrorPage(const std::wstring& title, const std::wstring& text) {
@@ -225,7 +275,9 @@ void CQuilletDlg::RestoreCloseCommand() {
 }
 
 void CQuilletDlg::OnLoadCompleteMessage() {
-    offers_ = handOver_->Take();
+    auto offers = handOver_->Take();
+    if (!offers) return;
+    offers_ = std::move(*offers);
     const auto settings = ConfigurationManager::Instance();
     // Reloads the table with the product title the configuration may have
     // changed and refreshes every page so far.
@@ -236,6 +288,12 @@ void CQuilletDlg::OnLoadCompleteMessage() {
         titleStatic_.SetText(Utf8ToWide(settings->productTitle));
         titleStatic_.Show(true);
         SetText(Utf8ToWide(settings->productTitle + " Setup"));
+    }
+    if (settings->mainPackage) {
+        auto texts = MainProductTextsOf(*settings, true);
+        settings->mainPackage->Refresh(ApiManager::Instance()->CreateEventContext(),
+                                       std::move(texts.offerName), std::move(texts.adfText),
+                                       std::move(texts.displayName), std::move(texts.cText));
     }
     const RECT area = PageArea();
     const auto kinds = PagesAfterLoading(settings->wizardType, settings->publisherVariant,
@@ -254,9 +312,19 @@ void CQuilletDlg::OnClose() {
     Show(SW_HIDE);
     const auto settings = ConfigurationManager::Instance();
     settings->exitRequested = true;
+    download::DownloadManager::Instance()->cancelled = true;
+    // The last reports go out before the process ends; the window is
+    // already hidden while they are waited for.
+    for (const auto& offer : std::vector(settings->shownOffers)) ReportClosed(*offer);
+    if (settings->mainPackage) ReportClosed(*settings->mainPackage);
     DeleteWorkFolder();
     if (handOver_) handOver_->Close();
     EndDialog(IDCANCEL);
+}
+
+void CQuilletDlg::ReportClosed(Package& package) {
+    package.SendEvent(EventCode::Closed);
+    package.WaitForEvents();
 }
 
 bool CQuilletDlg::ConfirmClose() {

@@ -54,7 +54,11 @@ private:
     void PaintMinimized();
     RECT PageArea() const;
     std::unique_ptr<IPage> CreatePageOfKind(PageKind kind, std::size_t offer);
+    std::unique_ptr<IPage> MakeDownloadPageIsv();
     void OnLoadCompleteMessage();
+    // The first Next of the run: the main product's package reports the start.
+    void StartRun();
+    static void ReportClosed(Package& package);
     bool ConfirmClose();
     void RestoreCloseCommand();
 

@@ -14,7 +14,7 @@ add_test(NAME native COMMAND quillet_tests)
 # Benchmarks print their figures when run; they are not tests.
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
-    add_executable(quillet_benchmarks)
+    add_executable(quillet_benchmarks tests/native/CurrentSystem.cpp)
     target_link_libraries(quillet_benchmarks PRIVATE quillet_fakes benchmark::benchmark)
     quillet_warnings(quillet_benchmarks)
 endif()

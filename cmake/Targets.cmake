@@ -8,6 +8,7 @@ add_library(quillet_core STATIC)
 target_include_directories(quillet_core PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 quillet_warnings(quillet_core)
 include(cmake/TinyXml2.cmake)
+include(cmake/NlohmannJson.cmake)
 
 if(WIN32)
     include(cmake/Windows.cmake)
@@ -47,6 +48,11 @@ endfunction()
 
 function(quillet_wine_tests)
     quillet_add(quillet_wine_tests ${ARGN})
+endfunction()
+
+# Wine tests that talk to the reference service (service/README.md).
+function(quillet_service_tests)
+    quillet_add(quillet_service_tests ${ARGN})
 endfunction()
 
 # Google Benchmark programs: native, run by hand, not by ctest.

@@ -28,6 +28,16 @@ set_source_files_properties(res/quillet.rc PROPERTIES OBJECT_DEPENDS
 target_include_directories(quillet PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated/res)
 quillet_warnings(quillet)
 
+# The reference service's helper that makes a Wine prefix trust the test CA;
+# 64-bit Wine runs only x86_64 programs.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    add_executable(quillet_trust_root service/TrustTestRoot.cpp)
+    target_include_directories(quillet_trust_root PRIVATE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(quillet_trust_root PRIVATE crypt32)
+    target_link_options(quillet_trust_root PRIVATE -municode -mconsole)
+    quillet_warnings(quillet_trust_root)
+endif()
+
 if(QUILLET_BUILD_TESTS)
     include(cmake/WineTests.cmake)
 endif()

@@ -16,9 +16,26 @@ add_dependencies(quillet_wine_tests quillet)
 quillet_warnings(quillet_wine_tests)
 
 enable_testing()
-add_test(NAME wine COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh
-    $<TARGET_FILE:quillet_wine_tests> --gtest_brief=0)
+# Each build runs the tests of its own kind of wizard: the download manager,
+# the installer with the plain page set, or (by default) the installer with
+# the publisher's pages. The download tests that need servers run apart
+# (download/sources.cmake).
+if(NOT QUILLET_PUBLISHER_PAGES)
+    set(wine_filter "PlainPages.*")
+    set(wine_locale LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8)
+elseif(QUILLET_WIZARD_TYPE STREQUAL "DLM")
+    set(wine_filter "DownloadManager.*")
+    set(wine_locale)
+else()
+    set(wine_filter "-DownloadOverNetwork.*:DownloadManager.*:PlainPages.*")
+    set(wine_locale)
+endif()
+add_test(NAME wine COMMAND env ${wine_locale} ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh
+    $<TARGET_FILE:quillet_wine_tests> --gtest_brief=0 --gtest_filter=${wine_filter})
 set_tests_properties(wine PROPERTIES TIMEOUT 600)
+if(NOT QUILLET_PUBLISHER_PAGES OR QUILLET_WIZARD_TYPE STREQUAL "DLM")
+    return()
+endif()
 
 # Wine takes the user locale from the Unix locale of the process.
 add_test(NAME wine-spanish-locale COMMAND env LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8
@@ -33,3 +50,13 @@ target_link_options(uidriver_selftest PRIVATE -municode -mconsole)
 add_test(NAME uidriver-selftest COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh
     $<TARGET_FILE:uidriver_selftest>)
 set_tests_properties(uidriver-selftest PROPERTIES TIMEOUT 300)
+
+# Tests against the reference service (service/), in a private network
+# namespace with the service on its loopback interface.
+add_executable(quillet_service_tests)
+target_link_libraries(quillet_service_tests PRIVATE quillet_win GTest::gtest_main)
+target_link_options(quillet_service_tests PRIVATE -mconsole)
+quillet_warnings(quillet_service_tests)
+add_test(NAME wine-service COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-service-run.sh
+    $<TARGET_FILE:quillet_trust_root> $<TARGET_FILE:quillet_service_tests> --gtest_brief=0)
+set_tests_properties(wine-service PROPERTIES TIMEOUT 600)

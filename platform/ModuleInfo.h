@@ -23,6 +23,8 @@ public:
     // The file version of the program's version resource; nullopt when it
     // has none.
     virtual std::optional<FileVersion> OwnFileVersion() = 0;
+    // The full path of the program file (UTF-8).
+    virtual std::string FilePath() = 0;
 };
 
 }  // namespace platform

@@ -9,8 +9,10 @@
 #define IDD_LOADING_PAGE 102
 #define IDD_QUILLET_DIALOG 103
 #define IDD_WELCOME_PAGE 104
+#define IDD_DOWNLOAD_PAGE_ISV 106
 #define IDD_FINISH_PAGE_ISV 107
 #define IDD_ERROR_PAGE 108
+#define IDD_FINISH_PAGE_DLM 111
 #define IDD_LICENSE_PAGE 112
 #define IDD_WARNING_PAGE 113
 #define IDD_OPTIONS_PAGE 114
@@ -60,9 +62,12 @@
 #define IDC_SPLASH_TEXT_NORVIK 1012
 #define IDC_SPLASH_TITLE_NORVIK 1013
 
-// Loading page
+// Loading and download pages
 #define IDC_LOADING_STATUS 1015
+#define IDC_PROGRESS_TITLE 1025
+#define IDC_PROGRESS_DESC 1026
 #define IDC_LOADING_PROGRESS 1043
+#define IDC_DOWNLOAD_PROGRESS 1043
 
 // Error page
 #define IDC_PAGE_IMAGE 1016
@@ -108,7 +113,9 @@
 
 // Finish pages
 #define IDC_FINISH_TITLE 1030
+#define IDC_LAUNCH_RADIO 1031
 #define IDC_FINISH_TEXT 1033
+#define IDC_OPEN_FOLDER_RADIO 1034
 #define IDC_LAUNCH_CHECKBOX 1044
 
 // Host command that shows the error page with a generic text

@@ -9,7 +9,7 @@ build_dir=${1:-$root/build}
 
 packages=(
     cmake ninja-build g++ python3 dpkg-dev
-    libgtest-dev libbenchmark-dev nlohmann-json3-dev libtinyxml2-dev
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev libtinyxml2-dev libssl-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     wine64 xvfb xauth x11-apps imagemagick locales
     nsis openssl iproute2 util-linux
@@ -28,11 +28,13 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}" >/dev/null
 fi
 
-# The Wine tests also run the wizard with a Spanish user locale, which Wine
+# The Wine tests also run the wizard with Spanish and French user locales, which Wine
 # takes from the Unix locale of the process.
-if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
-    as_root localedef -i es_ES -f UTF-8 es_ES.UTF-8
-fi
+for locale_name in es_ES fr_FR; do
+    if ! locale -a 2>/dev/null | grep -qi "^$locale_name\.utf-\?8$"; then
+        as_root localedef -i "$locale_name" -f UTF-8 "$locale_name.UTF-8"
+    fi
+done
 
 # Source lines for apt-get source, derived from the machine's own binary
 # package sources so that no registry host is written down here.

@@ -23,20 +23,20 @@ std::shared_ptr<ConfigurationManager> ConfigurationManager::Instance() {
     static std::shared_ptr<ConfigurationManager> instance;
     static std::once_flag once;
     std::call_once(once, [] {
-        instance = std::make_shared<ConfigurationManager>(build::kWizardTypeName,
-                                                          platform::CurrentSystem());
+        instance = std::make_shared<ConfigurationManager>(
+            build::kWizardTypeName, platform::CurrentSystem(), build::kPublisherPages);
     });
     return instance;
 }
 
 ConfigurationManager::ConfigurationManager(std::string_view wizardTypeName,
-                                           platform::System& system)
+                                           platform::System& system, bool publisherPages)
     : system_(&system) {
     wizardType = LookUpWizardType(wizardTypeName);
     if (wizardType == WizardType::Unknown) system.messageBoxes.ShowMessage("Unknown wizard type");
 
-    publisherVariant = true;
-    classicExtras = true;
+    publisherVariant = publisherPages;
+    classicExtras = publisherPages;
     reportMainProductOutcome = true;
 
     if (const auto version = system.module.OwnFileVersion()) {

@@ -35,7 +35,10 @@ public:
 
     // Builds a record for the wizard type named wizardTypeName. An unknown
     // name is reported through system.messageBoxes and leaves wizardType 0.
-    ConfigurationManager(std::string_view wizardTypeName, platform::System& system);
+    // publisherPages selects the publisher's page set (its language page,
+    // warning, licence and install-option pages) over the plain one.
+    ConfigurationManager(std::string_view wizardTypeName, platform::System& system,
+                         bool publisherPages = true);
 
     void SetDownloadedFilePath(const std::string& path) { downloadedFilePath = path; }
 

@@ -23,6 +23,13 @@ public:
     ComPtr& operator=(const ComPtr&) = delete;
     ~ComPtr() { Reset(); }
 
+    // Takes over a reference the caller already holds.
+    static ComPtr Adopt(T* pointer) {
+        ComPtr owner;
+        owner.pointer_ = pointer;
+        return owner;
+    }
+
     T* Get() const { return pointer_; }
     T* operator->() const { return pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }

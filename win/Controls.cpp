@@ -33,12 +33,17 @@ void LinkControl::SetLinkText(std::wstring_view text) const {
 }
 
 void LinkControl::SizeToContent() const {
+    // As wide as the text needs, up to the right edge of the parent.
+    const HWND parent = ::GetParent(Hwnd());
     RECT rect{};
     ::GetWindowRect(Hwnd(), &rect);
+    ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    RECT client{};
+    ::GetClientRect(parent, &client);
     SIZE ideal{};
     // With a SIZE to fill, the ideal-height message also gives the width
     // (the newer headers call it LM_GETIDEALSIZE).
-    Send(LM_GETIDEALHEIGHT, static_cast<WPARAM>(rect.right - rect.left),
+    Send(LM_GETIDEALHEIGHT, static_cast<WPARAM>(client.right - rect.left),
          reinterpret_cast<LPARAM>(&ideal));
     if (ideal.cx > 0) {
         ::SetWindowPos(Hwnd(), nullptr, 0, 0, ideal.cx, rect.bottom - rect.top,

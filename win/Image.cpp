@@ -2,6 +2,7 @@
 
 #include <objidl.h>
 #include <gdiplus.h>
+#include <shlwapi.h>
 
 #include <cstring>
 
@@ -33,6 +34,24 @@ HGLOBAL CopyToGlobalMemory(const void* bytes, DWORD size) {
 
 }  // namespace
 
+namespace {
+
+std::shared_ptr<gfx::Image> DecodeStream(IStream* stream) {
+    std::unique_ptr<Gdiplus::Bitmap> bitmap(Gdiplus::Bitmap::FromStream(stream));
+    if (!bitmap || bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
+    return std::make_shared<gfx::Image>(std::move(bitmap));
+}
+
+}  // namespace
+
+std::shared_ptr<gfx::Image> DecodeImage(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.empty()) return nullptr;
+    win::ComPtr<IStream> stream;
+    stream = win::ComPtr<IStream>::Adopt(
+        ::SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size())));
+    return stream ? DecodeStream(stream.Get()) : nullptr;
+}
+
 std::shared_ptr<gfx::Image> LoadImageFromResource(HINSTANCE module, LPCWSTR name, LPCWSTR type) {
     const HRSRC resource = ::FindResourceW(module, name, type);
     if (!resource) return nullptr;
@@ -49,7 +68,5 @@ std::shared_ptr<gfx::Image> LoadImageFromResource(HINSTANCE module, LPCWSTR name
         ::GlobalFree(block);
         return nullptr;
     }
-    std::unique_ptr<Gdiplus::Bitmap> bitmap(Gdiplus::Bitmap::FromStream(stream.Get()));
-    if (!bitmap || bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
-    return std::make_shared<gfx::Image>(std::move(bitmap));
+    return DecodeStream(stream.Get());
 }

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace Gdiplus {
 class Bitmap;
@@ -23,6 +25,10 @@ private:
 };
 
 }  // namespace gfx
+
+// Decodes a PNG (or any picture GDI+ reads) held in memory. Null when the
+// bytes are empty or do not decode.
+std::shared_ptr<gfx::Image> DecodeImage(const std::vector<std::uint8_t>& bytes);
 
 // Decodes a PNG (or any picture GDI+ reads) stored as resource name of
 // type in module. Null when the resource is missing or does not decode.

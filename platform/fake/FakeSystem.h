@@ -78,6 +78,8 @@ class ModuleInfo : public platform::ModuleInfo {
 public:
     std::optional<platform::FileVersion> version = platform::FileVersion{3, 1, 0, 11073};
     std::optional<platform::FileVersion> OwnFileVersion() override { return version; }
+    std::string filePath = "C:\\Users\\user\\Downloads\\PellarClassic_Setup.exe";
+    std::string FilePath() override { return filePath; }
 };
 
 // The two machines the 32-bit program can meet.

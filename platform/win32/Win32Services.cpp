@@ -88,6 +88,18 @@ std::optional<FileVersion> ModuleInfo::OwnFileVersion() {
                        HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS)};
 }
 
+std::string ModuleInfo::FilePath() {
+    // Paths may be longer than MAX_PATH; a full buffer means it was cut.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(path.size());
+        const DWORD length = ::GetModuleFileNameW(module_, path.data(), size);
+        if (length == 0) return "";
+        if (length < size) return WideToUtf8({path.data(), length});
+        path.resize(path.size() * 2);
+    }
+}
+
 }  // namespace platform::win32
 
 platform::System& platform::CurrentSystem() {

@@ -26,6 +26,7 @@ class ModuleInfo : public platform::ModuleInfo {
 public:
     explicit ModuleInfo(HMODULE module = nullptr) : module_(module) {}
     std::optional<FileVersion> OwnFileVersion() override;
+    std::string FilePath() override;
 
 private:
     HMODULE module_;

@@ -2,7 +2,8 @@
 # Runs one Windows test program under 64-bit Wine, in a throwaway prefix of
 # the build tree, on an X display: the caller's, or a private Xvfb when there
 # is none. Screenshots the program saves as BMP under QUILLET_ARTIFACTS are
-# turned into PNG afterwards.
+# turned into PNG afterwards. QUILLET_WINEDEBUG names Wine debug channels to
+# trace (default: none), e.g. +winhttp.
 # Usage: wine-run.sh program.exe [arguments...]
 set -euo pipefail
 
@@ -16,7 +17,7 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 build_dir=$(cd "$(dirname "$program")" && pwd)
 export WINEPREFIX=${QUILLET_WINE_PREFIX:-$build_dir/wine-prefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=${QUILLET_WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 artifacts=${QUILLET_ARTIFACTS:-$build_dir/artifacts}
 mkdir -p "$artifacts"
 export QUILLET_ARTIFACTS="Z:${artifacts//\//\\}"

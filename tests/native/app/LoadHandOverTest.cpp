@@ -13,8 +13,10 @@ TEST(LoadHandOver, DeliveryStoresTheOffersThenNotifies) {
     auto handOver = std::make_shared<LoadHandOver>([&] { ++notifications; });
     handOver->Deliver(SomeOffers(3));
     EXPECT_EQ(notifications, 1);
-    EXPECT_EQ(handOver->Take().size(), 3u);
-    EXPECT_TRUE(handOver->Take().empty()) << "offers are handed over once";
+    const auto offers = handOver->Take();
+    ASSERT_TRUE(offers.has_value());
+    EXPECT_EQ(offers->size(), 3u);
+    EXPECT_FALSE(handOver->Take().has_value()) << "offers are handed over once";
 }
 
 TEST(LoadHandOver, DeliveryAfterCloseIsDroppedWithoutNotifying) {
@@ -26,7 +28,16 @@ TEST(LoadHandOver, DeliveryAfterCloseIsDroppedWithoutNotifying) {
     std::thread worker([handOver] { handOver->Deliver(SomeOffers(2)); });
     worker.join();
     EXPECT_EQ(notifications, 0);
-    EXPECT_TRUE(handOver->Take().empty());
+    EXPECT_FALSE(handOver->Take().has_value());
+}
+
+TEST(LoadHandOver, NothingToTakeBeforeADelivery) {
+    auto handOver = std::make_shared<LoadHandOver>([] {});
+    EXPECT_FALSE(handOver->Take().has_value());
+    handOver->Deliver({});
+    const auto offers = handOver->Take();
+    ASSERT_TRUE(offers.has_value()) << "an empty list is a delivery too";
+    EXPECT_TRUE(offers->empty());
 }
 
 }  // namespace

@@ -125,6 +125,16 @@ TEST(ConfigurationManager, CommonValuesAndEndpoints) {
     EXPECT_EQ(settings.accentColor >> 16, 0x42u);
 }
 
+TEST(ConfigurationManager, PlainPageSetClearsBothPublisherSwitches) {
+    fake::System system;
+    for (const char* type : {"ISV", "DLM"}) {
+        ConfigurationManager settings(type, system.services, /*publisherPages=*/false);
+        EXPECT_FALSE(settings.publisherVariant) << type;
+        EXPECT_FALSE(settings.classicExtras) << type;
+        EXPECT_TRUE(settings.reportMainProductOutcome) << type;
+    }
+}
+
 TEST(ConfigurationManager, VersionTextComesFromTheVersionResource) {
     fake::System system;
     system.module.version = platform::FileVersion{65535, 0, 7, 12};

@@ -1,0 +1,11 @@
+quillet_portable(offers/EventPayload.cpp offers/Package.cpp)
+quillet_native_tests(tests/native/offers/EventPayloadTest.cpp tests/native/offers/PackageEventsTest.cpp)
+quillet_portable(offers/OfferFlow.cpp)
+quillet_native_tests(tests/native/offers/OfferFlowTest.cpp)
+quillet_portable(offers/Base62.cpp offers/OfferValues.cpp offers/OfferTermsReader.cpp
+                 offers/PlaceholderValues.cpp offers/PackageOffer.cpp offers/CombinationRules.cpp
+                 offers/VersionChecks.cpp offers/RegistryChecks.cpp offers/PresenceChecks.cpp
+                 offers/HardwareChecks.cpp offers/AppPathsIndex.cpp offers/OfferFilter.cpp)
+quillet_native_tests(tests/native/offers/Base62Test.cpp tests/native/offers/PackageOfferTest.cpp
+                     tests/native/offers/PlaceholderValuesTest.cpp
+                     tests/native/offers/OfferFilterTest.cpp)

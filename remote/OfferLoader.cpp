@@ -1,0 +1,31 @@
+#include "remote/OfferLoader.h"
+
+#include "remote/ApiManager.h"
+#include "remote/ConfigurationResponse.h"
+#include "settings/ConfigurationManager.h"
+
+LoadedOffers LoadOffers(const ApiManager& api, ConfigurationManager& settings,
+                        const OfferEnvironment& environment, const OfferFilterServices& services) {
+    LoadedOffers loaded;
+    const nlohmann::json answer = api.RequestConfiguration();
+    const ConfigurationOutcome outcome = ApplyConfiguration(answer, settings);
+    if (outcome == ConfigurationOutcome::Failed) {
+        loaded.configurationFailed = true;
+        return loaded;
+    }
+    if (outcome != ConfigurationOutcome::WithOffers) return loaded;
+
+    OfferFilter filter(settings.maxOffers, services);
+    for (const auto& element : answer.at("o")) {
+        auto offer = std::make_shared<Package>(api.CreateEventContext(), element, "",
+                                               static_cast<int>(loaded.offers.size()), environment);
+        bool stop = false;
+        if (filter.Evaluate(offer, stop, loaded.offers)) {
+            loaded.offers.push_back(offer);
+            ++settings.selectedOfferCount;
+            if (offer->eligibility.exclusive) break;
+        }
+        if (stop) break;
+    }
+    return loaded;
+}
