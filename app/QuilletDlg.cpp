@@ -6,7 +6,9 @@
 #include "app/WindowMessages.h"
 #include "download/DownloadManager.h"
 #include "download/DownloadPageIsv.h"
+#include "offers/OfferFlow.h"
 #include "offers/Package.h"
+#include "offers/ProductPage.h"
 #include "remote/ApiManager.h"
 #include "remote/EventCodes.h"
 #include "i18n/LanguageManager.h"
@@ -52,7 +54,11 @@ CQuilletDlg::CQuilletDlg()
 CQuilletDlg::~CQuilletDlg() {
     if (handOver_) handOver_->Close();
     // Decoded images must be gone before GDI+ shuts down.
-    ConfigurationManager::Instance()->headerImage.reset();
+    const auto settings = ConfigurationManager::Instance();
+    settings->headerImage.reset();
+    for (const auto* list : {&offers_, &settings->acceptedOffers, &settings->shownOffers}) {
+        for (const auto& offer : *list) offer->image.reset();
+    }
 }
 
 BOOL CQuilletDlg::OnInitDialog() {
@@ -115,8 +121,10 @@ bool CQuilletDlg::CreateInitialPages() {
     return true;
 }
 
-std::unique_ptr<IPage> CQuilletDlg::CreatePageOfKind(PageKind kind, std::size_t /*offer*/) {
+std::unique_ptr<IPage> CQuilletDlg::CreatePageOfKind(PageKind kind, std::size_t offer) {
     switch (kind) {
+        case PageKind::Product:
+            return std::make_unique<ProductPage>(languageManager_, offers_.at(offer));
         case PageKind::Language:
             return std::make_unique<LanguagePage>(languageManager_);
         case PageKind::LanguageNorvik:
@@ -198,8 +206,14 @@ void CQuilletDlg::NavigateToPage(int index) {
 
 void CQuilletDlg::OnPageButton(ButtonType type) {
     using Action = ButtonDecision::Action;
+    int offersToSkip = 0;
+    if (offerFlow_ && (type == ButtonType::Accept || type == ButtonType::Decline ||
+                       type == ButtonType::SkipAll)) {
+        offerFlow_->OnAnswer(type);
+        offersToSkip = CountOffersToSkip();
+    }
     const ButtonDecision decision =
-        DecideButton(static_cast<int>(type), currentPage_, returnedToFirstPage_);
+        DecideButton(static_cast<int>(type), currentPage_, returnedToFirstPage_, offersToSkip);
     returnedToFirstPage_ = decision.returnedToFirstPage;
     switch (decision.action) {
         case Action::StartRun:
@@ -259,6 +273,24 @@ void CQuilletDlg::StartRun() {
     settings->mainPackage->SendEvent(EventCode::Started);
 }
 
+int CQuilletDlg::CountOffersToSkip() {
+    const auto settings = ConfigurationManager::Instance();
+    return offerFlow_->CountOffersToSkip(
+        [this](int page) {
+            return IsPageIndex(page, pages_.size()) &&
+                   pages_[static_cast<std::size_t>(page)]->GetPageName() == "ProductPage";
+        },
+        currentPage_, settings->offerDeclined, settings->maxOffers, settings->extraOfferSlots,
+        [this](int offer, const std::string& reason) {
+            offers_.at(static_cast<std::size_t>(offer))
+                ->SendEvent(EventCode::NotShown, {{"13", reason}});
+        });
+}
+
+bool CQuilletDlg::IsOfferFlowStopped() const {
+    return offerFlow_ && offerFlow_->IsOfferFlowStopped();
+}
+
 void CQuilletDlg::ShowErrorPage(const std::wstring& title, const std::wstring& text) {
     if (IsPageIndex(currentPage_, pages_.size())) {
         pages_[static_cast<std::size_t>(currentPage_)]->Show(SW_HIDE);
@@ -278,6 +310,9 @@ void CQuilletDlg::OnLoadCompleteMessage() {
     auto offers = handOver_->Take();
     if (!offers) return;
     offers_ = std::move(*offers);
+    std::vector<OfferRules> rules;
+    for (const auto& offer : offers_) rules.push_back(offer->FlowRules());
+    offerFlow_ = std::make_unique<OfferFlow>(std::move(rules));
     const auto settings = ConfigurationManager::Instance();
     // Reloads the table with the product title the configuration may have
     // changed and refreshes every page so far.

@@ -14,6 +14,7 @@
 #include "win/Handle.h"
 
 class ErrorPage;
+class OfferFlow;
 class LanguageManager;
 class Package;
 
@@ -35,6 +36,10 @@ public:
     void OnPageButton(ButtonType type);
     void ShowErrorPage(const std::wstring& title, const std::wstring& text);
     void DeleteWorkFolder();
+    // The offer rules: how many offer pages after the current one to pass
+    // over, and whether the flow has stopped for the run.
+    int CountOffersToSkip();
+    bool IsOfferFlowStopped() const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -77,6 +82,7 @@ private:
     win::UniqueBrush bandBrush_;
     win::Static bottomBand_;
     std::vector<std::shared_ptr<Package>> offers_;
+    std::unique_ptr<OfferFlow> offerFlow_;
     win::UniqueKernelHandle instanceMutex_;
     std::shared_ptr<LoadHandOver> handOver_;
 };

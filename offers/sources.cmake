@@ -9,3 +9,6 @@ quillet_portable(offers/Base62.cpp offers/OfferValues.cpp offers/OfferTermsReade
 quillet_native_tests(tests/native/offers/Base62Test.cpp tests/native/offers/PackageOfferTest.cpp
                      tests/native/offers/PlaceholderValuesTest.cpp
                      tests/native/offers/OfferFilterTest.cpp)
+quillet_portable(offers/NoShowDate.cpp)
+quillet_native_tests(tests/native/offers/NoShowDateTest.cpp)
+quillet_program(offers/ProductPage.cpp)

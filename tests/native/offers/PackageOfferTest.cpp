@@ -184,7 +184,8 @@ TEST(PackageOffer, PresetsSetAfterTheirKeysWhateverTheOrder) {
     json offer = Offer();
     offer["ps"] = {{"x", 3},   {"disk", 1}, {"ram", 1}, {"cpu", 1},
                    {"i", "i"}, {"dn", "d"}, {"u", "u"}};
-    const auto& eligibility = rig.Build(offer)->eligibility;
+    const auto package = rig.Build(offer);
+    const auto& eligibility = package->eligibility;
     EXPECT_EQ(eligibility.minDiskMiB, 512u);
     EXPECT_EQ(eligibility.minRamMiB, 1536u);
     EXPECT_EQ(eligibility.minCpuMHz, 1500u);
