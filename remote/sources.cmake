@@ -8,7 +8,8 @@ quillet_windows(remote/win32/Win32RemoteServices.cpp)
 quillet_native_tests(tests/native/remote/AffiliateIdsTest.cpp tests/native/remote/ApiManagerTest.cpp
                      tests/native/remote/ConfigurationRequestTest.cpp
                      tests/native/remote/ConfigurationResponseTest.cpp
-                     tests/native/remote/DigestTest.cpp tests/native/remote/HttpsPostTest.cpp)
+                     tests/native/remote/DigestTest.cpp tests/native/remote/HttpsPostTest.cpp
+                     tests/native/remote/OfferLoaderTest.cpp)
 quillet_service_tests(tests/wine/remote/ReferenceService.cpp tests/wine/remote/ServiceTest.cpp)
 quillet_benchmarks(tests/benchmarks/remote/RemotePayloadBenchmark.cpp)
 
