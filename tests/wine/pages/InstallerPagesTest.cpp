@@ -11,7 +11,7 @@ using test_support::SaveScreenshot;
 using test_support::Wizard;
 
 constexpr int kNext = 1010, kBack = 1051, kAgree = 1050;
-constexpr int kSplashTitle = 1013, kLoadingProgress = 1043;
+constexpr int kSplashTitle = 1013;
 constexpr int kWarningTitle = 1052, kLicenseTitle = 1019, kDisclaimer = 1047;
 constexpr int kOptionsTitle = 1055, kDesktopIcon = 1058;
 constexpr int kConfigurationsTitle = 1059, kFirewall = 1069, kFirewallLabel = 1062;
@@ -35,7 +35,6 @@ TEST(InstallerPages, WalkFromTheWarningToTheDownload) {
     Wizard wizard;
     ExpectPage(wizard, kNext, "language page");
     uidriver::Click(wizard.host, kNext);
-    ExpectPage(wizard, kLoadingProgress, "loading page");
 
     ExpectPage(wizard, kWarningTitle, "warning page", 60000);
     EXPECT_EQ(uidriver::ControlText(wizard.host, kWarningTitle), "Warning");
