@@ -13,7 +13,9 @@ IPage::IPage(std::shared_ptr<LanguageManager> manager, UINT templateId)
     languageManager->RegisterPage(this);
 }
 
-IPage::~IPage() { languageManager->UnregisterPage(this); }
+IPage::~IPage() {
+    languageManager->UnregisterPage(this);
+}
 
 BOOL IPage::OnInitDialog() {
     bandStatic_.Attach(Hwnd(), IDC_PAGE_BAND);

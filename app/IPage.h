@@ -26,7 +26,9 @@ public:
 
     // Called by the host each time the page becomes the current page.
     virtual void OnNavigateToPage() = 0;
-    virtual void SetButtonCallback(ButtonCallback callback) { buttonCallback_ = std::move(callback); }
+    virtual void SetButtonCallback(ButtonCallback callback) {
+        buttonCallback_ = std::move(callback);
+    }
     virtual void SetErrorCallback(ErrorCallback callback) { errorCallback_ = std::move(callback); }
     // Sets every bound control's text from the current language; a key
     // without text leaves the control's text as it is.

@@ -6,8 +6,8 @@ std::vector<PageKind> InitialPages(bool publisherVariant) {
     return {publisherVariant ? PageKind::LanguageNorvik : PageKind::Language, PageKind::Loading};
 }
 
-std::vector<PageKind> PagesAfterLoading(int wizardType, bool publisherVariant,
-                                        bool classicExtras, std::size_t offerCount) {
+std::vector<PageKind> PagesAfterLoading(int wizardType, bool publisherVariant, bool classicExtras,
+                                        std::size_t offerCount) {
     std::vector<PageKind> pages;
     if (publisherVariant) {
         if (classicExtras) pages.push_back(PageKind::WarningNorvikClassic);
@@ -45,10 +45,11 @@ ButtonDecision DecideButton(int buttonType, int currentPage, bool returnedToFirs
         case ButtonType::Decline:
         case ButtonType::SkipAll:
             return {Action::Navigate, currentPage + 1 + offersToSkip, returnedToFirstPage};
+        // Closing the error page leaves nothing behind either: the work
+        // folder holds only downloads no one will run any more.
         case ButtonType::Close:
-            return {Action::EndWizard, 0, returnedToFirstPage};
         case ButtonType::Finish:
-            return {Action::FinishWizard, 0, returnedToFirstPage};
+            return {Action::EndWizard, 0, returnedToFirstPage};
         case ButtonType::Back:
             // The page after the loading page goes straight back to the first.
             return {Action::Navigate, currentPage == 2 ? 0 : currentPage - 1, true};
@@ -60,8 +61,8 @@ bool IsPageIndex(int index, std::size_t pageCount) {
     return static_cast<std::size_t>(static_cast<unsigned>(index)) < pageCount;
 }
 
-std::optional<std::string> CloseQuestionKey(bool errorShown, int currentPage,
-                                            std::size_t pageCount, bool installerRunning) {
+std::optional<std::string> CloseQuestionKey(bool errorShown, int currentPage, std::size_t pageCount,
+                                            bool installerRunning) {
     if (errorShown) return std::nullopt;
     // Two pages: the configuration has not loaded yet, so nothing is final.
     const bool beforeLastPage = static_cast<unsigned>(currentPage) < pageCount - 1;

@@ -29,17 +29,16 @@ std::vector<PageKind> InitialPages(bool publisherVariant);
 
 // The pages appended once the configuration has loaded, in display order,
 // with one Product page per offer.
-std::vector<PageKind> PagesAfterLoading(int wizardType, bool publisherVariant,
-                                        bool classicExtras, std::size_t offerCount);
+std::vector<PageKind> PagesAfterLoading(int wizardType, bool publisherVariant, bool classicExtras,
+                                        std::size_t offerCount);
 
 // What the host does when a page reports a button.
 struct ButtonDecision {
     enum class Action {
         None,
-        Navigate,        // show page `target`
-        StartRun,        // create the main package, report the start, then show page `target`
-        EndWizard,       // end the dialog with result 1
-        FinishWizard,    // remove the work folder, then end the dialog with result 1
+        Navigate,   // show page `target`
+        StartRun,   // create the main package, report the start, then show page `target`
+        EndWizard,  // remove the work folder, then end the dialog with result 1
     };
     Action action = Action::None;
     int target = 0;
@@ -57,8 +56,8 @@ bool IsPageIndex(int index, std::size_t pageCount);
 
 // The locale key of the question asked before the wizard closes, or nullopt
 // when it closes without asking (on the last page and after an error).
-std::optional<std::string> CloseQuestionKey(bool errorShown, int currentPage,
-                                            std::size_t pageCount, bool installerRunning);
+std::optional<std::string> CloseQuestionKey(bool errorShown, int currentPage, std::size_t pageCount,
+                                            bool installerRunning);
 
 // How the frame's close command changes when a page becomes current: a
 // download page takes it away, a finish page gives it back.

@@ -22,6 +22,11 @@ BOOL CQuilletApp::InitInstance() {
         CQuilletDlg dialog;
         dialog.SetBackgroundColor(ConfigurationManager::Instance()->backgroundColor);
         dialog.DoModal(nullptr);
+        // Closed by the user: the reports are out and the work folder is
+        // gone, but a download may still wait on the network and an
+        // installer may still run. The process ends now rather than wait
+        // for them as the pages' tasks would on their way out.
+        if (ConfigurationManager::Instance()->exitRequested) ::ExitProcess(0);
     }
     return FALSE;
 }

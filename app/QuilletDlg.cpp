@@ -70,8 +70,7 @@ BOOL CQuilletDlg::OnInitDialog() {
     AddAboutItemToSystemMenu();
     SetIcons();
     if (!AcquireSingleInstance()) {
-        RefuseToStart(L"Another setup is already running, please close it and try again",
-                      L"Error");
+        RefuseToStart(L"Another setup is already running, please close it and try again", L"Error");
         return FALSE;
     }
 
@@ -172,8 +171,9 @@ void CQuilletDlg::CreatePage(IPage& page, const RECT& area) {
 void CQuilletDlg::CreateAndAddPage(std::unique_ptr<IPage> page, const RECT& area) {
     if (!page) return;
     CreatePage(*page, area);
-    page->SetErrorCallback(
-        [this](const std::wstring& title, const std::wstring& text) { ShowErrorPage(title, text); });
+    page->SetErrorCallback([this](const std::wstring& title, const std::wstring& text) {
+        ShowErrorPage(title, text);
+    });
     pages_.push_back(std::move(page));
 }
 
@@ -224,9 +224,6 @@ void CQuilletDlg::OnPageButton(ButtonType type) {
             NavigateToPage(decision.target);
             break;
         case Action::EndWizard:
-            EndDialog(1);
-            break;
-        case Action::FinishWizard:
             DeleteWorkFolder();
             EndDialog(1);
             break;

@@ -12,7 +12,9 @@ constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
-CStaticFromImage::~CStaticFromImage() { Detach(); }
+CStaticFromImage::~CStaticFromImage() {
+    Detach();
+}
 
 void CStaticFromImage::Attach(HWND dialog, int controlId) {
     Detach();

@@ -6,3 +6,5 @@ quillet_native_tests(tests/native/app/DeleteFolderTreeTest.cpp tests/native/app/
                      tests/native/app/LoadHandOverTest.cpp tests/native/app/PageSequenceTest.cpp)
 quillet_wine_tests(tests/wine/app/FlavoursTest.cpp tests/wine/app/HostWindowTest.cpp
                    tests/wine/app/PagesTest.cpp)
+# Whole runs of the wizard against the reference service.
+quillet_service_tests(tests/wine/e2e/InstallerRunTest.cpp)

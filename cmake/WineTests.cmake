@@ -53,10 +53,14 @@ set_tests_properties(uidriver-selftest PROPERTIES TIMEOUT 300)
 
 # Tests against the reference service (service/), in a private network
 # namespace with the service on its loopback interface.
-add_executable(quillet_service_tests)
-target_link_libraries(quillet_service_tests PRIVATE quillet_win GTest::gtest_main)
+# The service serves its files from the installers the download tests build.
+add_executable(quillet_service_tests tests/wine/TestSupport.cpp)
+target_link_libraries(quillet_service_tests PRIVATE quillet_win uidriver GTest::gtest_main)
+target_include_directories(quillet_service_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
 target_link_options(quillet_service_tests PRIVATE -mconsole)
+add_dependencies(quillet_service_tests quillet)
 quillet_warnings(quillet_service_tests)
-add_test(NAME wine-service COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-service-run.sh
+add_test(NAME wine-service COMMAND env QUILLET_SERVICE_FILES=${CMAKE_BINARY_DIR}/download-fixtures
+    ${CMAKE_SOURCE_DIR}/tests/wine/wine-service-run.sh
     $<TARGET_FILE:quillet_trust_root> $<TARGET_FILE:quillet_service_tests> --gtest_brief=0)
 set_tests_properties(wine-service PROPERTIES TIMEOUT 600)

@@ -30,7 +30,7 @@ if(TARGET quillet_wine_tests)
     set(fixtures_source ${CMAKE_SOURCE_DIR}/tests/wine/download/fixtures)
     set(fixtures ${CMAKE_BINARY_DIR}/download-fixtures)
     add_executable(pellar_fixture ${fixtures_source}/Pellar.c)
-    set_target_properties(pellar_fixture PROPERTIES OUTPUT_NAME Pellar
+    set_target_properties(pellar_fixture PROPERTIES OUTPUT_NAME Pellar WIN32_EXECUTABLE ON
         RUNTIME_OUTPUT_DIRECTORY ${fixtures}/program)
     set(installers)
     foreach(installer product offer exit3010)
@@ -45,8 +45,15 @@ if(TARGET quillet_wine_tests)
     add_custom_command(OUTPUT ${archives}
         COMMAND ${QUILLET_PYTHON} ${fixtures_source}/make_archives.py ${fixtures}
         DEPENDS ${fixtures_source}/make_archives.py ${fixtures}/offer.exe VERBATIM)
-    add_custom_target(download_fixtures DEPENDS ${installers} ${archives})
+    # Offer pages of the whole-run tests show the logo.
+    add_custom_command(OUTPUT ${fixtures}/logo.png
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/res/images/logo.png ${fixtures}/
+        DEPENDS ${CMAKE_SOURCE_DIR}/res/images/logo.png VERBATIM)
+    add_custom_target(download_fixtures DEPENDS ${installers} ${archives} ${fixtures}/logo.png)
     add_dependencies(quillet_wine_tests download_fixtures)
+    if(TARGET quillet_service_tests)
+        add_dependencies(quillet_service_tests download_fixtures)
+    endif()
 endif()
 
 # The engines over real sockets: in a network namespace of their own, with

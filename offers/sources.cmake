@@ -12,3 +12,4 @@ quillet_native_tests(tests/native/offers/Base62Test.cpp tests/native/offers/Pack
 quillet_portable(offers/NoShowDate.cpp)
 quillet_native_tests(tests/native/offers/NoShowDateTest.cpp)
 quillet_program(offers/ProductPage.cpp)
+quillet_wine_tests(tests/wine/offers/Win32OfferFilterTest.cpp)

@@ -21,14 +21,28 @@ TEST(PageSequence, PagesAfterLoadingByTypeAndFlags) {
         std::size_t offers;
         std::vector<PageKind> expected;
     } cases[] = {
-        {WizardType::ISV, true, true, 2,
+        {WizardType::ISV,
+         true,
+         true,
+         2,
          {P::WarningNorvikClassic, P::LicenseIsv, P::Product, P::Product, P::OptionsNorvikClassic,
           P::ConfigurationsNorvikClassic, P::DownloadIsv, P::FinishIsv}},
-        {WizardType::ISV, true, false, 1, {P::LicenseIsv, P::Product, P::DownloadIsv, P::FinishIsv}},
-        {WizardType::ISV, false, true, 0,
+        {WizardType::ISV,
+         true,
+         false,
+         1,
+         {P::LicenseIsv, P::Product, P::DownloadIsv, P::FinishIsv}},
+        {WizardType::ISV,
+         false,
+         true,
+         0,
          {P::WelcomeIsv, P::OptionsNorvikClassic, P::ConfigurationsNorvikClassic, P::DownloadIsv,
           P::FinishIsv}},
-        {WizardType::DLM, false, false, 1, {P::WelcomeIsv, P::Product, P::DownloadDlm, P::FinishDlm}},
+        {WizardType::DLM,
+         false,
+         false,
+         1,
+         {P::WelcomeIsv, P::Product, P::DownloadDlm, P::FinishDlm}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PagesAfterLoading(c.type, c.publisher, c.extras, c.offers), c.expected)
@@ -56,7 +70,7 @@ TEST(PageSequence, ButtonDecisions) {
         {ButtonType::Decline, 3, true, 0, {Action::Navigate, 4, true}},
         {ButtonType::SkipAll, 3, false, 1, {Action::Navigate, 5, false}},
         {ButtonType::Close, 5, false, 0, {Action::EndWizard, 0, false}},
-        {ButtonType::Finish, 9, true, 0, {Action::FinishWizard, 0, true}},
+        {ButtonType::Finish, 9, true, 0, {Action::EndWizard, 0, true}},
     };
     for (const auto& c : cases) {
         const auto decision =
@@ -87,13 +101,13 @@ TEST(PageSequence, CloseQuestion) {
         bool installing;
         std::optional<std::string> expected;
     } cases[] = {
-        {false, 0, 2, false, "MSG_EXIT"},        // language page, before loading
-        {false, 1, 2, false, "MSG_EXIT"},        // loading page: still two pages
+        {false, 0, 2, false, "MSG_EXIT"},  // language page, before loading
+        {false, 1, 2, false, "MSG_EXIT"},  // loading page: still two pages
         {false, 4, 10, false, "MSG_EXIT"},
-        {false, 8, 10, true, "PROGRESS_QUIT"},   // installers running
-        {false, 9, 10, false, std::nullopt},     // finish page
+        {false, 8, 10, true, "PROGRESS_QUIT"},  // installers running
+        {false, 9, 10, false, std::nullopt},    // finish page
         {false, 9, 10, true, std::nullopt},
-        {true, 0, 2, false, std::nullopt},       // error page shown
+        {true, 0, 2, false, std::nullopt},  // error page shown
         {true, 4, 10, true, std::nullopt},
     };
     for (const auto& c : cases) {

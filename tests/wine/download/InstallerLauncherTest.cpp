@@ -36,7 +36,7 @@ TEST(LaunchInstaller, ProductInstallerRunsSilentlyWithItsOptionsAndIsWaitedFor) 
     const std::string installer = folder / "Pellar Setup.exe";
     ASSERT_TRUE(CopyFileTo(DownloadFixture("product.exe"), installer));
     const std::string installed = platform::win32::KnownFolders().GetKnownFolder(
-                                      platform::KnownFolderId::ProgramData, false) +
+                                      platform::KnownFolderId::RoamingAppData, false) +
                                   "\\Pellar";
     const TestFolder productFolder(installed);
 
