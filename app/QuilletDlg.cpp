@@ -5,6 +5,7 @@
 #include "app/HostStartup.h"
 #include "app/WindowMessages.h"
 #include "download/DownloadManager.h"
+#include "download/DownloadPageDlm.h"
 #include "download/DownloadPageIsv.h"
 #include "offers/OfferFlow.h"
 #include "offers/Package.h"
@@ -142,14 +143,14 @@ std::unique_ptr<IPage> CQuilletDlg::CreatePageOfKind(PageKind kind, std::size_t 
             return std::make_unique<ConfigurationsPageNorvikClassic>(languageManager_);
         case PageKind::DownloadIsv:
             return MakeDownloadPageIsv();
+        case PageKind::DownloadDlm:
+            return std::make_unique<DownloadPageDlm>(languageManager_);
         case PageKind::FinishIsv:
             return std::make_unique<FinishPageIsv>(languageManager_);
         case PageKind::FinishDlm:
             return std::make_unique<FinishPageDlm>(languageManager_);
-        default:
-            // Kinds whose pages this build does not have yet are left out.
-            return nullptr;
     }
+    return nullptr;
 }
 
 RECT CQuilletDlg::PageArea() const {

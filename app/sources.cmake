@@ -7,4 +7,4 @@ quillet_native_tests(tests/native/app/DeleteFolderTreeTest.cpp tests/native/app/
 quillet_wine_tests(tests/wine/app/FlavoursTest.cpp tests/wine/app/HostWindowTest.cpp
                    tests/wine/app/PagesTest.cpp)
 # Whole runs of the wizard against the reference service.
-quillet_service_tests(tests/wine/e2e/InstallerRunTest.cpp)
+quillet_service_tests(tests/wine/e2e/WizardRunTest.cpp)

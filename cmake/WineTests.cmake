@@ -23,16 +23,35 @@ enable_testing()
 if(NOT QUILLET_PUBLISHER_PAGES)
     set(wine_filter "PlainPages.*")
     set(wine_locale LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8)
+    set(service_filter)
 elseif(QUILLET_WIZARD_TYPE STREQUAL "DLM")
     set(wine_filter "DownloadManager.*")
     set(wine_locale)
+    set(service_filter "DownloadManagerRun.*")
 else()
     set(wine_filter "-DownloadOverNetwork.*:DownloadManager.*:PlainPages.*")
     set(wine_locale)
+    set(service_filter "-DownloadManagerRun.*")
 endif()
 add_test(NAME wine COMMAND env ${wine_locale} ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh
     $<TARGET_FILE:quillet_wine_tests> --gtest_brief=0 --gtest_filter=${wine_filter})
 set_tests_properties(wine PROPERTIES TIMEOUT 600)
+# Tests against the reference service (service/), in a private network
+# namespace with the service on its loopback interface, which serves the
+# installers the download tests build as its files.
+add_executable(quillet_service_tests tests/wine/TestSupport.cpp)
+target_link_libraries(quillet_service_tests PRIVATE quillet_win uidriver GTest::gtest_main)
+target_include_directories(quillet_service_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
+target_link_options(quillet_service_tests PRIVATE -mconsole)
+add_dependencies(quillet_service_tests quillet)
+quillet_warnings(quillet_service_tests)
+if(service_filter)
+    add_test(NAME wine-service
+        COMMAND env QUILLET_SERVICE_FILES=${CMAKE_BINARY_DIR}/download-fixtures
+        ${CMAKE_SOURCE_DIR}/tests/wine/wine-service-run.sh $<TARGET_FILE:quillet_trust_root>
+        $<TARGET_FILE:quillet_service_tests> --gtest_brief=0 --gtest_filter=${service_filter})
+    set_tests_properties(wine-service PROPERTIES TIMEOUT 600)
+endif()
 if(NOT QUILLET_PUBLISHER_PAGES OR QUILLET_WIZARD_TYPE STREQUAL "DLM")
     return()
 endif()
@@ -51,16 +70,3 @@ add_test(NAME uidriver-selftest COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.
     $<TARGET_FILE:uidriver_selftest>)
 set_tests_properties(uidriver-selftest PROPERTIES TIMEOUT 300)
 
-# Tests against the reference service (service/), in a private network
-# namespace with the service on its loopback interface.
-# The service serves its files from the installers the download tests build.
-add_executable(quillet_service_tests tests/wine/TestSupport.cpp)
-target_link_libraries(quillet_service_tests PRIVATE quillet_win uidriver GTest::gtest_main)
-target_include_directories(quillet_service_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
-target_link_options(quillet_service_tests PRIVATE -mconsole)
-add_dependencies(quillet_service_tests quillet)
-quillet_warnings(quillet_service_tests)
-add_test(NAME wine-service COMMAND env QUILLET_SERVICE_FILES=${CMAKE_BINARY_DIR}/download-fixtures
-    ${CMAKE_SOURCE_DIR}/tests/wine/wine-service-run.sh
-    $<TARGET_FILE:quillet_trust_root> $<TARGET_FILE:quillet_service_tests> --gtest_brief=0)
-set_tests_properties(wine-service PROPERTIES TIMEOUT 600)

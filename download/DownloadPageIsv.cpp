@@ -1,102 +1,28 @@
 #include "download/DownloadPageIsv.h"
 
-#include <chrono>
-
-#include "app/WindowMessages.h"
 #include "download/InstallerArguments.h"
-#include "download/win32/InstallerLauncher.h"
-#include "download/win32/InstallerPreparation.h"
-#include "download/win32/WindowProgress.h"
-#include "offers/Package.h"
 #include "res/resource.h"
 #include "settings/ConfigurationManager.h"
-#include "win/Text.h"
-
-namespace {
-
-constexpr UINT_PTR kDownloadTimer = 0x1000;
-constexpr UINT_PTR kInstallTimer = 0x1002;
-constexpr UINT kPollMs = 100;
-
-template <typename T>
-bool IsReady(const std::future<T>& task) {
-    return task.valid() && task.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-}  // namespace
 
 DownloadPageIsv::DownloadPageIsv(std::shared_ptr<LanguageManager> manager)
-    : IPage(std::move(manager), IDD_DOWNLOAD_PAGE_ISV),
-      sequence_(*this, ConfigurationManager::Instance()->reportMainProductOutcome),
-      downloads_(download::DownloadManager::Instance()) {}
+    : DownloadPage(std::move(manager), IDD_DOWNLOAD_PAGE_ISV, ProductHandling::Install) {}
 
-BOOL DownloadPageIsv::OnInitDialog() {
-    IPage::OnInitDialog();
-    BindTexts({{IDC_PROGRESS_TITLE, "PROGRESS_TITLE"}, {IDC_PROGRESS_DESC, "PROGRESS_DESC"}});
-    progress_.Attach(Hwnd(), IDC_DOWNLOAD_PROGRESS);
-    image_.Attach(Hwnd(), IDC_PAGE_IMAGE);
-    image_.LoadImageResource(IDB_PRODUCT_LOGO, L"IMAGE_BLOB");
-    return TRUE;
+InstallItem DownloadPageIsv::ProductItem(ConfigurationManager& settings) {
+    return {settings.mainPackage, true,
+            ResolvePackageUrl(settings.productDownloadUrl, settings.fileEndpointUrl),
+            ProductInstallerArguments(settings)};
 }
 
-void DownloadPageIsv::OnNavigateToPage() {
-    const auto settings = ConfigurationManager::Instance();
-    std::vector<InstallItem> items;
-    if (settings->mainPackage) {
-        items.push_back({settings->mainPackage, true,
-                         ResolvePackageUrl(settings->productDownloadUrl, settings->fileEndpointUrl),
-                         ProductInstallerArguments(*settings)});
-    }
-    for (const auto& offer : settings->acceptedOffers) {
-        items.push_back({offer, false, ResolvePackageUrl(offer->downloadUrl, settings->fileEndpointUrl),
-                         offer->parameters});
-    }
-    sequence_.Start(std::move(items));
+void DownloadPageIsv::ShowImage(CStaticFromImage& image) {
+    image.LoadImageResource(IDB_PRODUCT_LOGO, L"IMAGE_BLOB");
 }
 
-bool DownloadPageIsv::ExitRequested() { return ConfigurationManager::Instance()->exitRequested; }
-
-void DownloadPageIsv::StartDownload(const std::string& url) {
-    downloadTask_ = downloads_->DownloadFileAsync(
-        url, std::make_shared<download::win32::WindowProgress>(Hwnd()), "", true);
-    SetTimer(kDownloadTimer, kPollMs);
+std::pair<const char*, const char*> DownloadPageIsv::ErrorKeys() const {
+    return {"PAGE_ERROR_TITLE", "PAGE_ERROR_TEXT"};
 }
 
-std::string DownloadPageIsv::PrepareInstaller(const std::string& path) {
-    const auto kind = download::DetectArchive(path);
-    if (kind == download::kNotAnArchive) return path;
-    return download::PrepareInstaller(path, kind, ConfigurationManager::Instance()->targetFolder);
-}
-
-void DownloadPageIsv::StartLaunch(const std::string& path, const std::string& arguments,
-                                  bool wait) {
-    launchTask_ = std::async(std::launch::async, download::LaunchInstaller, path, arguments, wait);
-    if (wait) SetTimer(kInstallTimer, kPollMs);
-}
-
-void DownloadPageIsv::OnTimer(UINT_PTR timerId) {
-    if (timerId == kDownloadTimer && IsReady(downloadTask_)) {
-        KillTimer(kDownloadTimer);
-        const auto [succeeded, text] = downloadTask_.get();
-        sequence_.OnDownloadFinished(succeeded, text, downloads_->lastFile);
-    } else if (timerId == kInstallTimer && IsReady(launchTask_)) {
-        KillTimer(kInstallTimer);
-        const auto [exitCode, text] = launchTask_.get();
-        sequence_.OnLaunchFinished(exitCode, text);
-    }
-}
-
-void DownloadPageIsv::ReportOutcome(const std::shared_ptr<Package>& package, int eventCode,
-                                    const std::optional<std::string>& failure) {
-    if (failure) {
-        package->SendEvent(eventCode, {{"12", *failure}});
-    } else {
-        package->SendEvent(eventCode);
-    }
-}
-
-void DownloadPageIsv::SetDownloadedFilePath(const std::string& path) {
-    ConfigurationManager::Instance()->SetDownloadedFilePath(path);
+void DownloadPageIsv::StartDownload(const InstallItem& item) {
+    StartFileDownload(item.url, "", true);
 }
 
 void DownloadPageIsv::InstallStarted() {
@@ -106,41 +32,4 @@ void DownloadPageIsv::InstallStarted() {
 
 void DownloadPageIsv::InstallFinished() {
     if (InstallFinishedCallback) InstallFinishedCallback();
-}
-
-void DownloadPageIsv::Succeeded() { PressButton(ButtonType::Next); }
-
-void DownloadPageIsv::Failed() {
-    ReportError(Utf8ToWide(languageManager->Translate("PAGE_ERROR_TITLE")),
-                Utf8ToWide(languageManager->Translate("PAGE_ERROR_TEXT")));
-}
-
-void DownloadPageIsv::ShowMarquee(bool on) {
-    const LONG_PTR style = ::GetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE);
-    if (on) {
-        progress_.SetRange(0, 100);
-        progress_.SetPosition(0);
-        ::SetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE, style | PBS_MARQUEE);
-        progress_.SetMarquee(true, 30);
-    } else {
-        progress_.SetMarquee(false);
-        ::SetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
-        progress_.SetRange(0, 100);
-        progress_.SetPosition(0);
-        ::SendMessageW(progress_.Hwnd(), PBM_SETSTEP, 1, 0);
-    }
-    marqueeOn_ = on;
-}
-
-std::optional<LRESULT> DownloadPageIsv::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_DOWNLOAD_PROGRESS) {
-        if (marqueeOn_) ShowMarquee(false);
-        progress_.SetPosition(static_cast<int>(wParam));
-        return 0;
-    }
-    if (message == WM_DOWNLOAD_LENGTH_UNKNOWN) {
-        ShowMarquee(true);
-        return 0;
-    }
-    return std::nullopt;
 }

@@ -16,7 +16,7 @@ void InstallSequence::Start(std::vector<InstallItem> items) {
 void InstallSequence::StartNextDownload() {
     // Closing the wizard lets the transfer in progress end and starts no more.
     if (steps_.ExitRequested() || downloadQueue_.empty()) return;
-    steps_.StartDownload(downloadQueue_.front().url);
+    steps_.StartDownload(downloadQueue_.front());
 }
 
 void InstallSequence::OnDownloadFinished(bool succeeded, const std::string& text,
@@ -24,7 +24,10 @@ void InstallSequence::OnDownloadFinished(bool succeeded, const std::string& text
     if (downloadQueue_.empty()) return;
     InstallItem item = std::move(downloadQueue_.front());
     downloadQueue_.pop_front();
-    if (succeeded) {
+    if (succeeded && item.isMain && product_ == ProductHandling::KeepFile) {
+        steps_.SetDownloadedFilePath(file);
+        steps_.ReportOutcome(item.package, kCompleted, std::nullopt);
+    } else if (succeeded) {
         if (item.isMain) steps_.SetDownloadedFilePath(file);
         installQueue_.emplace_back(std::move(item), file);
     } else {
@@ -35,7 +38,7 @@ void InstallSequence::OnDownloadFinished(bool succeeded, const std::string& text
         StartNextDownload();
         return;
     }
-    steps_.InstallStarted();
+    if (product_ == ProductHandling::Install) steps_.InstallStarted();
     StartNextInstall();
 }
 
@@ -51,7 +54,9 @@ void InstallSequence::StartNextInstall() {
         // An offer's installer is not waited for.
         steps_.ReportOutcome(item.package, kCompleted, std::nullopt);
         installQueue_.pop_front();
-        if (installQueue_.empty()) steps_.InstallFinished();
+        if (installQueue_.empty() && product_ == ProductHandling::Install) {
+            steps_.InstallFinished();
+        }
     }
     Finish();
 }

@@ -24,7 +24,7 @@ class InstallSteps {
 public:
     virtual ~InstallSteps() = default;
     virtual bool ExitRequested() = 0;
-    virtual void StartDownload(const std::string& url) = 0;
+    virtual void StartDownload(const InstallItem& item) = 0;
     // Unpacks an archive and gives the installer inside; other files as they are.
     virtual std::string PrepareInstaller(const std::string& path) = 0;
     virtual void StartLaunch(const std::string& path, const std::string& arguments, bool wait) = 0;
@@ -38,14 +38,22 @@ public:
     virtual void Failed() = 0;
 };
 
-// The installer flavour's download-and-install run: downloads every package
-// in turn, then runs the product's installer and waits for it, then starts
-// each offer's installer without waiting. A failure is reported and the run
-// goes on; only the product's failure ends it on the error page.
+// How a run treats the product's download.
+enum class ProductHandling {
+    Install,   // the installer: run its installer and wait for it
+    KeepFile,  // the download manager: the download itself is the outcome
+};
+
+// The download page's run: downloads every package in turn, then runs the
+// product's installer and waits for it (or, keeping the product's file,
+// counts its download as done), then starts each offer's installer without
+// waiting. A failure is reported and the run goes on; only the product's
+// failure ends it on the error page.
 class InstallSequence {
 public:
-    InstallSequence(InstallSteps& steps, bool reportMainProductOutcome)
-        : steps_(steps), reportMainProductOutcome_(reportMainProductOutcome) {}
+    InstallSequence(InstallSteps& steps, bool reportMainProductOutcome,
+                    ProductHandling product = ProductHandling::Install)
+        : steps_(steps), reportMainProductOutcome_(reportMainProductOutcome), product_(product) {}
 
     // items: the product first, then the accepted offers.
     void Start(std::vector<InstallItem> items);
@@ -64,6 +72,7 @@ private:
 
     InstallSteps& steps_;
     bool reportMainProductOutcome_;
+    ProductHandling product_;
     bool failed_ = false;
     std::deque<InstallItem> downloadQueue_;
     std::deque<std::pair<InstallItem, std::string>> installQueue_;

@@ -73,6 +73,6 @@ endif()
 
 # The installer flavour's download page: what it runs, in what order.
 quillet_portable(download/InstallerArguments.cpp download/InstallSequence.cpp)
-quillet_program(download/DownloadPageIsv.cpp)
+quillet_program(download/DownloadPage.cpp download/DownloadPageIsv.cpp download/DownloadPageDlm.cpp)
 quillet_native_tests(tests/native/download/InstallerArgumentsTest.cpp
                      tests/native/download/InstallSequenceTest.cpp)

@@ -14,7 +14,7 @@ public:
     std::map<const Package*, std::string> names;
 
     bool ExitRequested() override { return exitRequested; }
-    void StartDownload(const std::string& url) override { log.push_back("download " + url); }
+    void StartDownload(const InstallItem& item) override { log.push_back("download " + item.url); }
     std::string PrepareInstaller(const std::string& path) override {
         return path.size() > 4 && path.compare(path.size() - 4, 4, ".zip") == 0
                    ? path.substr(0, path.size() - 4) + "\\setup.exe"
@@ -131,6 +131,49 @@ TEST_F(InstallRun, ProductAloneEndsOnTheFinishPage) {
     run.OnLaunchFinished(0, "");
     EXPECT_EQ(steps.log.back(), "next");
     EXPECT_FALSE(run.Failed());
+}
+
+// The download manager keeps the product's file: its download is its
+// outcome, and only the offers' installers are started.
+TEST_F(InstallRun, KeepingTheProductFileStartsOnlyTheOffers) {
+    InstallSequence run(steps, false, ProductHandling::KeepFile);
+    run.Start(Items());
+    run.OnDownloadFinished(true, "", "D\\Pellar.exe");
+    run.OnDownloadFinished(true, "", "W\\a.exe");
+    run.OnDownloadFinished(true, "", "W\\b.zip");
+    EXPECT_EQ(steps.log, (std::vector<std::string>{
+                             "download https://dl/stable",
+                             "file D\\Pellar.exe",
+                             "event 3 product",
+                             "download https://f/a.exe",
+                             "download https://f/b.zip",
+                             "launch W\\a.exe [/silent]",
+                             "event 3 A",
+                             "launch W\\b\\setup.exe [-q]",
+                             "event 3 B",
+                             "next",
+                         }));
+    EXPECT_FALSE(run.Failed());
+}
+
+TEST_F(InstallRun, KeepingTheProductFileAFailedProductDownloadStillStartsTheOffers) {
+    InstallSequence run(steps, false, ProductHandling::KeepFile);
+    run.Start(Items());
+    run.OnDownloadFinished(false, "404", "");
+    run.OnDownloadFinished(true, "", "W\\a.exe");
+    run.OnDownloadFinished(true, "", "W\\b.exe");
+    EXPECT_EQ(steps.log, (std::vector<std::string>{
+                             "download https://dl/stable",
+                             "event -1 product DOWNLOAD FAILED: 404",
+                             "download https://f/a.exe",
+                             "download https://f/b.zip",
+                             "launch W\\a.exe [/silent]",
+                             "event 3 A",
+                             "launch W\\b.exe [-q]",
+                             "event 3 B",
+                             "error page",
+                         }));
+    EXPECT_TRUE(run.Failed());
 }
 
 TEST_F(InstallRun, ClosingTheWizardStartsNoFurtherDownload) {

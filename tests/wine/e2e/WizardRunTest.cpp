@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,16 @@
 
 #include "TestSupport.h"
 #include "platform/win32/Win32Md5.h"
+#include "platform/win32/Win32Services.h"
 #include "remote/Md5Hex.h"
 #include "remote/ReferenceService.h"
 #include "res/resource.h"
 
-// The installer from its first page to its last, against the reference
+// The wizard from its first page to its last, against the reference
 // service: real configurations, the product installer and an offer
-// installer served by the service, and a screenshot of every page.
+// installer served by the service, and a screenshot of every page. The
+// installer build runs the InstallerRun tests, the download manager build
+// the DownloadManagerRun tests.
 namespace {
 
 using nlohmann::json;
@@ -57,6 +61,19 @@ json Scenario(const std::vector<json>& offers,
     return {{"/o", {{"json", {{"l", "US"}, {"f", {{"a", "e2e"}, {"m", 5}}}, {"o", offers}}}}},
             {"/zbd", {{"status", 200}, {"body", "OK"}}},
             {kProductRoute, productAnswer}};
+}
+
+// The download manager's configuration: the product of "i", with its logo.
+json DownloadManagerScenario(const std::vector<json>& offers,
+                             const std::string& productUrl = std::string("https://127.0.0.1") +
+                                                             kProductRoute,
+                             const json& productAnswer = {{"file", "product.exe"}}) {
+    json scenario = Scenario(offers, productAnswer);
+    scenario["/o"]["json"]["i"] = {{"ct", "Pellar"},
+                                   {"cu", productUrl},
+                                   {"cl", "https://127.0.0.1/f/logo.png"},
+                                   {"cf", "PellarSetup.exe"}};
+    return scenario;
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -105,6 +122,31 @@ DWORD DateInDays(int days) {
                               static_cast<unsigned>(date.day()));
 }
 
+const std::filesystem::path& DownloadedProduct() {
+    static const std::filesystem::path path =
+        *platform::win32::KnownFolders().Downloads() + "\\PellarSetup.exe";
+    return path;
+}
+
+// Ends every process started from a program of this name.
+void EndProcessesNamed(const std::wstring& name) {
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more;
+         more = ::Process32NextW(snapshot, &entry)) {
+        if (::lstrcmpiW(entry.szExeFile, name.c_str()) != 0) continue;
+        const HANDLE process =
+            ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (!process) continue;
+        ::TerminateProcess(process, 1);
+        ::WaitForSingleObject(process, kTimeoutMs);
+        ::CloseHandle(process);
+    }
+    ::CloseHandle(snapshot);
+}
+
 // Whether path is among the files and folders Windows removes at the next
 // restart.
 bool IsPendingRemoval(const std::filesystem::path& path) {
@@ -124,7 +166,7 @@ bool IsPendingRemoval(const std::filesystem::path& path) {
 
 // A wizard run: the service's scenario, the wizard, and what is left of
 // both afterwards.
-class InstallerRun : public ::testing::Test {
+class WizardRun : public ::testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kNoShowKey);
@@ -135,6 +177,8 @@ protected:
             std::filesystem::remove(InstalledProduct().string() + ".launched", failure);
             return !failure && !std::filesystem::exists(InstalledProduct());
         }));
+        std::filesystem::remove(DownloadedProduct());
+        std::filesystem::remove(DownloadedProduct().string() + ".cmdline");
         foldersBefore_ = test_support::WorkFolders();
     }
 
@@ -264,6 +308,8 @@ private:
     std::set<std::string> foldersBefore_;
 };
 
+using InstallerRun = WizardRun;
+
 TEST_F(InstallerRun, AcceptOneOfferDeclineOneAndLaunch) {
     Start(Scenario(
         {Offer("Lumen", {{"v", 1}, {"pn", true}, {"pnr", "Software\\QuilletEndToEnd\\Lumen"}}),
@@ -390,6 +436,80 @@ TEST_F(InstallerRun, ClosingDuringTheDownloadStopsAndCleansUp) {
     const auto events = Events();
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().second, 5) << "the product reports the close";
+}
+
+using DownloadManagerRun = WizardRun;
+
+TEST_F(DownloadManagerRun, TheProductIsKeptInDownloadsAndTheOffersAreStarted) {
+    Start(DownloadManagerScenario({Offer("Lumen", {{"v", 1}}), Offer("Atlas", {{"v", 2}})}));
+    ExpectPage(IDC_NEXT, "language");
+    EXPECT_EQ(uidriver::WindowText(Host()), "Setup");
+    PassTheFirstPages();
+    ExpectOffer("Lumen", true);
+    EXPECT_EQ(uidriver::WindowText(Host()), "Pellar Setup");
+    EXPECT_TRUE(uidriver::IsControlVisible(Host(), IDC_HEADER_TITLE));
+    EXPECT_EQ(uidriver::ControlText(Host(), IDC_HEADER_TITLE), "Pellar");
+    uidriver::Click(Host(), IDC_ACCEPT);
+    ExpectOffer("Atlas", false);
+    uidriver::Click(Host(), IDC_ACCEPT);
+    PassTheOptionPages();
+
+    ExpectPage(IDC_LAUNCH_RADIO, "finish", kInstallTimeoutMs);
+    EXPECT_TRUE(std::filesystem::exists(DownloadedProduct())) << DownloadedProduct();
+    EXPECT_NE(InstallerCommandLine("offer.exe").find("/S"), std::string::npos);
+    EXPECT_EQ(EventsOf("Lumen"), std::vector<int>{3});
+    EXPECT_EQ(EventsOf("Atlas"), std::vector<int>{3});
+    // The start is reported before the configuration names the product.
+    EXPECT_EQ(Events().front().second, 1);
+    EXPECT_EQ(EventsOf("Pellar"), std::vector<int>{3});
+    EXPECT_EQ(EventField("Pellar", 3, "12"), "");
+
+    uidriver::Click(Host(), IDC_LAUNCH_RADIO);
+    uidriver::Click(Host(), IDC_FINISH);
+    ExpectEndedAndCleanedUp();
+    // The product's installer, started without arguments, leaves its
+    // command line beside itself.
+    EXPECT_TRUE(uidriver::WaitFor(
+        [] { return std::filesystem::exists(DownloadedProduct().string() + ".cmdline"); },
+        kTimeoutMs))
+        << "the downloaded product is started";
+    EndProcessesNamed(L"PellarSetup.exe");
+}
+
+TEST_F(DownloadManagerRun, AnEmptyProductUrlShowsTheConfigurationError) {
+    Start(DownloadManagerScenario({Offer("Lumen")}, ""));
+    ExpectPage(IDC_NEXT, "language");
+    uidriver::Click(Host(), IDC_NEXT);
+    ExpectPage(IDC_ERROR_TITLE, "configuration-error");
+    EXPECT_EQ(uidriver::ControlText(Host(), IDC_ERROR_TITLE), "Something went wrong");
+    for (const auto& request : service.Requests()) {
+        EXPECT_NE(request.at("method"), "GET") << "nothing is downloaded: " << request.at("path");
+    }
+    uidriver::Click(Host(), IDC_CLOSE);
+    ExpectEndedAndCleanedUp();
+    EXPECT_FALSE(std::filesystem::exists(DownloadedProduct()));
+}
+
+TEST_F(DownloadManagerRun, AFailedProductDownloadStillStartsTheOffers) {
+    Start(DownloadManagerScenario({Offer("Lumen", {{"v", 1}}), Offer("Atlas", {{"v", 2}})},
+                                  std::string("https://127.0.0.1") + kProductRoute,
+                                  {{"status", 404}}));
+    PassTheFirstPages();
+    ExpectOffer("Lumen", true);
+    uidriver::Click(Host(), IDC_ACCEPT);
+    ExpectOffer("Atlas", false);
+    uidriver::Click(Host(), IDC_ACCEPT);
+    PassTheOptionPages();
+    ExpectPage(IDC_ERROR_TITLE, "download-error", kInstallTimeoutMs);
+    EXPECT_EQ(uidriver::ControlText(Host(), IDC_ERROR_TITLE), "Error in downloading");
+    EXPECT_EQ(EventsOf("Lumen"), std::vector<int>{3});
+    EXPECT_EQ(EventsOf("Atlas"), std::vector<int>{3});
+    // The product's outcome is reported as done, with its failure.
+    EXPECT_EQ(EventsOf("Pellar"), std::vector<int>{3});
+    EXPECT_EQ(EventField("Pellar", 3, "12").rfind("DOWNLOAD FAILED: ", 0), 0u);
+    uidriver::Click(Host(), IDC_CLOSE);
+    ExpectEndedAndCleanedUp();
+    EXPECT_FALSE(std::filesystem::exists(DownloadedProduct()));
 }
 
 }  // namespace
