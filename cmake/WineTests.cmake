@@ -52,6 +52,23 @@ if(service_filter)
         $<TARGET_FILE:quillet_service_tests> --gtest_brief=0 --gtest_filter=${service_filter})
     set_tests_properties(wine-service PROPERTIES TIMEOUT 600)
 endif()
+# Start-up benchmark, run by hand: the wizard's first window against a
+# minimal dialog program's (tests/benchmarks/startup/).
+add_executable(minimal_dialog WIN32 tests/benchmarks/startup/MinimalDialog.cpp)
+target_link_options(minimal_dialog PRIVATE -municode)
+add_executable(startup_benchmark tests/benchmarks/startup/StartupBenchmark.cpp
+    tests/wine/TestSupport.cpp)
+target_link_libraries(startup_benchmark PRIVATE quillet_win uidriver)
+target_link_options(startup_benchmark PRIVATE -mconsole)
+add_dependencies(startup_benchmark quillet minimal_dialog)
+
+# The headless demo's walk through the wizard (scripts/demo.sh).
+add_executable(quillet_demo_walk tests/wine/demo/DemoWalk.cpp tests/wine/TestSupport.cpp)
+target_link_libraries(quillet_demo_walk PRIVATE quillet_win uidriver)
+target_link_options(quillet_demo_walk PRIVATE -mconsole)
+add_dependencies(quillet_demo_walk quillet)
+quillet_warnings(quillet_demo_walk)
+
 if(NOT QUILLET_PUBLISHER_PAGES OR QUILLET_WIZARD_TYPE STREQUAL "DLM")
     return()
 endif()
