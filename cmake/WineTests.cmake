@@ -52,8 +52,8 @@ if(service_filter)
         $<TARGET_FILE:quillet_service_tests> --gtest_brief=0 --gtest_filter=${service_filter})
     set_tests_properties(wine-service PROPERTIES TIMEOUT 600)
 endif()
-# Start-up benchmark, run by hand: the wizard's first window against a
-# minimal dialog program's (tests/benchmarks/startup/).
+# Start-up benchmarks, run by hand (tests/benchmarks/startup/): the wizard's
+# first window against a minimal dialog program's.
 add_executable(minimal_dialog WIN32 tests/benchmarks/startup/MinimalDialog.cpp)
 target_link_options(minimal_dialog PRIVATE -municode)
 add_executable(startup_benchmark tests/benchmarks/startup/StartupBenchmark.cpp
@@ -61,6 +61,10 @@ add_executable(startup_benchmark tests/benchmarks/startup/StartupBenchmark.cpp
 target_link_libraries(startup_benchmark PRIVATE quillet_win uidriver)
 target_link_options(startup_benchmark PRIVATE -mconsole)
 add_dependencies(startup_benchmark quillet minimal_dialog)
+# And from the first Next to the offers, beside the reference service.
+add_executable(loading_benchmark tests/benchmarks/startup/LoadingBenchmark.cpp)
+target_link_libraries(loading_benchmark PRIVATE quillet_win)
+target_link_options(loading_benchmark PRIVATE -mconsole)
 
 # The headless demo's walk through the wizard (scripts/demo.sh).
 add_executable(quillet_demo_walk tests/wine/demo/DemoWalk.cpp tests/wine/TestSupport.cpp)
