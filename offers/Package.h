@@ -2,10 +2,13 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -20,6 +23,13 @@ class ConfigurationManager;
 namespace gfx {
 class Image;  // a decoded picture; defined by the drawing layer
 }
+namespace download {
+class DownloadManager;
+}
+
+// Turns an image file's bytes into a picture; null when they are none.
+using ImageDecoder =
+    std::function<std::shared_ptr<gfx::Image>(const std::vector<std::uint8_t>& bytes)>;
 
 // What reading an offer takes from the run and the machine.
 struct OfferEnvironment {
@@ -58,6 +68,13 @@ public:
 
     // Blocks until no report of this package is in flight.
     void WaitForEvents();
+
+    // An offer fetches its image (fileEndpointUrl + imageName) on a thread
+    // of downloads, keeps it decoded as image when bytes arrived, then calls
+    // done if it is set. The main product has no image: it calls done at
+    // once, which must then be set.
+    void DownloadImage(download::DownloadManager& downloads, const std::string& fileEndpointUrl,
+                       ImageDecoder decode, const std::function<void()>& done);
 
     // text with this offer's placeholder values substituted.
     std::string ExpandPlaceholders(std::string_view text) const {

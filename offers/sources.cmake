@@ -1,5 +1,6 @@
-quillet_portable(offers/EventPayload.cpp offers/Package.cpp)
-quillet_native_tests(tests/native/offers/EventPayloadTest.cpp tests/native/offers/PackageEventsTest.cpp)
+quillet_portable(offers/EventPayload.cpp offers/Package.cpp offers/PackageImage.cpp)
+quillet_native_tests(tests/native/offers/EventPayloadTest.cpp tests/native/offers/PackageEventsTest.cpp
+                     tests/native/offers/PackageImageTest.cpp)
 quillet_portable(offers/OfferFlow.cpp)
 quillet_native_tests(tests/native/offers/OfferFlowTest.cpp)
 quillet_portable(offers/Base62.cpp offers/OfferValues.cpp offers/OfferTermsReader.cpp

@@ -117,11 +117,8 @@ void LoadingPage::FetchImages(Offers offers) {
         });
     }
     for (const auto& offer : offers) {
-        downloads->DownloadToMemoryAsync(settings->fileEndpointUrl + offer->imageName,
-                                         [countDown, offer](download::Bytes bytes) {
-                                             offer->image = DecodeImage(bytes);
-                                             countDown->CountDown();
-                                         });
+        offer->DownloadImage(*downloads, settings->fileEndpointUrl, DecodeImage,
+                             [countDown] { countDown->CountDown(); });
     }
     countDown->CountDown();
 }
