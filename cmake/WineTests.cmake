@@ -8,12 +8,18 @@ add_library(uidriver STATIC tests/wine/uidriver/uidriver.cpp tests/wine/uidriver
 target_include_directories(uidriver PUBLIC ${CMAKE_SOURCE_DIR}/tests/wine)
 target_link_libraries(uidriver PUBLIC user32 gdi32)
 
-add_executable(quillet_wine_tests tests/wine/TestSupport.cpp)
-target_link_libraries(quillet_wine_tests PRIVATE quillet_win uidriver GTest::gtest_main)
-target_include_directories(quillet_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
-target_link_options(quillet_wine_tests PRIVATE -mconsole)
-add_dependencies(quillet_wine_tests quillet)
-quillet_warnings(quillet_wine_tests)
+# A console program that drives quillet.exe beside it through the UI driver;
+# further arguments are what it links besides.
+function(quillet_driver_program name)
+    add_executable(${name} tests/wine/TestSupport.cpp)
+    target_link_libraries(${name} PRIVATE quillet_win uidriver ${ARGN})
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
+    target_link_options(${name} PRIVATE -mconsole)
+    add_dependencies(${name} quillet)
+    quillet_warnings(${name})
+endfunction()
+
+quillet_driver_program(quillet_wine_tests GTest::gtest_main)
 
 enable_testing()
 # Each build runs the tests of its own kind of wizard: the download manager,
@@ -39,12 +45,7 @@ set_tests_properties(wine PROPERTIES TIMEOUT 600)
 # Tests against the reference service (service/), in a private network
 # namespace with the service on its loopback interface, which serves the
 # installers the download tests build as its files.
-add_executable(quillet_service_tests tests/wine/TestSupport.cpp)
-target_link_libraries(quillet_service_tests PRIVATE quillet_win uidriver GTest::gtest_main)
-target_include_directories(quillet_service_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
-target_link_options(quillet_service_tests PRIVATE -mconsole)
-add_dependencies(quillet_service_tests quillet)
-quillet_warnings(quillet_service_tests)
+quillet_driver_program(quillet_service_tests GTest::gtest_main)
 if(service_filter)
     add_test(NAME wine-service
         COMMAND env QUILLET_SERVICE_FILES=${CMAKE_BINARY_DIR}/download-fixtures
@@ -56,22 +57,17 @@ endif()
 # first window against a minimal dialog program's.
 add_executable(minimal_dialog WIN32 tests/benchmarks/startup/MinimalDialog.cpp)
 target_link_options(minimal_dialog PRIVATE -municode)
-add_executable(startup_benchmark tests/benchmarks/startup/StartupBenchmark.cpp
-    tests/wine/TestSupport.cpp)
-target_link_libraries(startup_benchmark PRIVATE quillet_win uidriver)
-target_link_options(startup_benchmark PRIVATE -mconsole)
-add_dependencies(startup_benchmark quillet minimal_dialog)
+quillet_driver_program(startup_benchmark)
+target_sources(startup_benchmark PRIVATE tests/benchmarks/startup/StartupBenchmark.cpp)
+add_dependencies(startup_benchmark minimal_dialog)
 # And from the first Next to the offers, beside the reference service.
 add_executable(loading_benchmark tests/benchmarks/startup/LoadingBenchmark.cpp)
 target_link_libraries(loading_benchmark PRIVATE quillet_win)
 target_link_options(loading_benchmark PRIVATE -mconsole)
 
 # The headless demo's walk through the wizard (scripts/demo.sh).
-add_executable(quillet_demo_walk tests/wine/demo/DemoWalk.cpp tests/wine/TestSupport.cpp)
-target_link_libraries(quillet_demo_walk PRIVATE quillet_win uidriver)
-target_link_options(quillet_demo_walk PRIVATE -mconsole)
-add_dependencies(quillet_demo_walk quillet)
-quillet_warnings(quillet_demo_walk)
+quillet_driver_program(quillet_demo_walk)
+target_sources(quillet_demo_walk PRIVATE tests/wine/demo/DemoWalk.cpp)
 
 if(NOT QUILLET_PUBLISHER_PAGES OR QUILLET_WIZARD_TYPE STREQUAL "DLM")
     return()

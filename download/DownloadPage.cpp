@@ -110,20 +110,7 @@ void DownloadPage::Failed() {
 }
 
 void DownloadPage::ShowMarquee(bool on) {
-    const LONG_PTR style = ::GetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE);
-    if (on) {
-        progress_.SetRange(0, 100);
-        progress_.SetPosition(0);
-        ::SetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE, style | PBS_MARQUEE);
-        progress_.SetMarquee(true, 30);
-    } else {
-        progress_.SetMarquee(false);
-        ::SetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE,
-                            style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
-        progress_.SetRange(0, 100);
-        progress_.SetPosition(0);
-        ::SendMessageW(progress_.Hwnd(), PBM_SETSTEP, 1, 0);
-    }
+    progress_.ShowMarquee(on);
     marqueeOn_ = on;
 }
 

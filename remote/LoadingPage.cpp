@@ -62,12 +62,7 @@ BOOL LoadingPage::OnInitDialog() {
 }
 
 void LoadingPage::OnNavigateToPage() {
-    progress_.SetRange(0, 100);
-    progress_.SetPosition(0);
-    // The style must be on for the marquee to move.
-    const LONG_PTR style = ::GetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE);
-    ::SetWindowLongPtrW(progress_.Hwnd(), GWL_STYLE, style | PBS_MARQUEE);
-    progress_.SetMarquee(true, 30);
+    progress_.ShowMarquee(true);
     loadResult_ = std::async(std::launch::async, RunLoadingTask, Hwnd());
 }
 

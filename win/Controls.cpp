@@ -51,4 +51,18 @@ void LinkControl::SizeToContent() const {
     }
 }
 
+void ProgressBar::ShowMarquee(bool on) const {
+    const LONG_PTR style = ::GetWindowLongPtrW(Hwnd(), GWL_STYLE);
+    if (!on) Send(PBM_SETMARQUEE, FALSE, 0);
+    ::SetWindowLongPtrW(Hwnd(), GWL_STYLE,
+                        on ? style | PBS_MARQUEE : style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
+    SetRange(0, 100);
+    SetPosition(0);
+    if (on) {
+        Send(PBM_SETMARQUEE, TRUE, 30);
+    } else {
+        Send(PBM_SETSTEP, 1);
+    }
+}
+
 }  // namespace win

@@ -41,7 +41,9 @@ class Static : public Control {};
 class Button : public Control {
 public:
     bool IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
-    void SetChecked(bool checked) const { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+    void SetChecked(bool checked) const {
+        Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
 };
 
 class ComboBox : public Control {
@@ -58,9 +60,10 @@ class ProgressBar : public Control {
 public:
     void SetRange(int low, int high) const { Send(PBM_SETRANGE32, low, high); }
     void SetPosition(int position) const { Send(PBM_SETPOS, static_cast<WPARAM>(position)); }
-    // Marquee mode shows activity when no amount of progress is known; the
-    // control must carry PBS_MARQUEE for it.
-    void SetMarquee(bool on, UINT intervalMs = 30) const { Send(PBM_SETMARQUEE, on, intervalMs); }
+    // Marquee mode shows activity when no amount of progress is known, a
+    // block moving every 30 ms; turned off, the bar is empty on 0..100 again.
+    // Sets or clears the PBS_MARQUEE style the mode needs.
+    void ShowMarquee(bool on) const;
 };
 
 // A SysLink control: its text holds <a> anchors; clicks reach the parent as

@@ -20,6 +20,7 @@
 #include "remote/ConfigurationResponse.h"
 #include "remote/OfferLoader.h"
 #include "settings/ConfigurationManager.h"
+#include "tests/benchmarks/startup/Median.h"
 #include "win/GdiplusSession.h"
 #include "win/Image.h"
 
@@ -29,11 +30,6 @@ using Clock = std::chrono::steady_clock;
 
 double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

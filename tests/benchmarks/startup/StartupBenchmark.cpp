@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "tests/benchmarks/startup/Median.h"
 
 namespace {
 
@@ -25,11 +26,6 @@ double TimeToFirstWindow(const std::wstring& program) {
     const auto shown = Clock::now();
     process.Terminate();
     return std::chrono::duration<double, std::milli>(shown - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

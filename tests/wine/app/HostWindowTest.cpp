@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -10,11 +11,6 @@ using test_support::kTimeoutMs;
 using test_support::SaveScreenshot;
 using test_support::Wizard;
 
-constexpr int kBottomBand = 1001;
-constexpr int kHeaderLine = 1006;
-constexpr int kHeaderIcon = 1007;
-constexpr int kHeaderTitle = 1008;
-constexpr int kAboutVersion = 1045;
 constexpr UINT kAboutCommand = 0x0010;
 
 TEST(HostWindow, InstallerCaptionHeaderAndAccentBand) {
@@ -22,13 +18,13 @@ TEST(HostWindow, InstallerCaptionHeaderAndAccentBand) {
     ASSERT_NE(wizard.host, nullptr);
 
     EXPECT_EQ(uidriver::WindowText(wizard.host), "Pellar Classic ");
-    for (int hidden : {kHeaderLine, kHeaderIcon, kHeaderTitle}) {
+    for (int hidden : {IDC_HEADER_LINE, IDC_HEADER_ICON, IDC_HEADER_TITLE}) {
         EXPECT_FALSE(uidriver::IsControlVisible(wizard.host, hidden)) << hidden;
     }
-    EXPECT_EQ(uidriver::ControlText(wizard.host, kHeaderTitle), "Pellar Classic");
+    EXPECT_EQ(uidriver::ControlText(wizard.host, IDC_HEADER_TITLE), "Pellar Classic");
 
     // Below the page area the host's own band shows, left of the page.
-    const POINT hostBand = test_support::PointInControl(wizard.host, kBottomBand, -48, 40);
+    const POINT hostBand = test_support::PointInControl(wizard.host, IDC_BOTTOM_BAND, -48, 40);
     EXPECT_EQ(SaveScreenshot(wizard.host, "host-window", hostBand), RGB(0x7F, 0xBC, 0x42));
 }
 
@@ -42,7 +38,7 @@ TEST(HostWindow, AboutBoxShowsTheProgramVersion) {
         about = uidriver::FindTopLevelWindow(wizard.process.Id(), "#32770", "About Quillet");
         return about != nullptr;
     }));
-    EXPECT_EQ(uidriver::ControlText(about, kAboutVersion), "Quillet, Version 3.1.0.11073");
+    EXPECT_EQ(uidriver::ControlText(about, IDC_ABOUT_VERSION), "Quillet, Version 3.1.0.11073");
     SaveScreenshot(about, "about-box");
 
     uidriver::Click(about, IDOK);
