@@ -25,10 +25,13 @@ const std::string kLaunchFailure = "Error launching executable: ";
 
 // The command line an installer that was not waited for wrote, once it is
 // there.
+// The installer makes its record before it writes to it, so an empty record
+// is waited out too.
 std::string RecordedCommandLine(const std::string& installer) {
-    const std::string record = installer + ".cmdline";
-    uidriver::WaitFor([&] { return FileExists(record); }, test_support::kTimeoutMs);
-    return ReadWholeFile(record);
+    std::string text;
+    uidriver::WaitFor([&] { return !(text = ReadWholeFile(installer + ".cmdline")).empty(); },
+                      test_support::kTimeoutMs);
+    return text;
 }
 
 TEST(LaunchInstaller, ProductInstallerRunsSilentlyWithItsOptionsAndIsWaitedFor) {

@@ -253,11 +253,12 @@ protected:
     }
 
     // The command line an installer the run started recorded in the work
-    // folder, once it has.
+    // folder, once it has (it makes the file before it writes to it).
     std::string InstallerCommandLine(const std::string& fileName) const {
         const auto path = ourWorkFolder_ / (fileName + ".cmdline");
-        uidriver::WaitFor([&] { return std::filesystem::exists(path); }, kTimeoutMs);
-        return ReadFile(path);
+        std::string text;
+        uidriver::WaitFor([&] { return !(text = ReadFile(path)).empty(); }, kTimeoutMs);
+        return text;
     }
 
     void ExpectEndedAndCleanedUp() {
