@@ -19,6 +19,7 @@
 #include "remote/Md5Hex.h"
 #include "remote/ReferenceService.h"
 #include "res/resource.h"
+#include "win/Handle.h"
 
 // The wizard from its first page to its last, against the reference
 // service: real configurations, the product installer and an offer
@@ -130,21 +131,19 @@ const std::filesystem::path& DownloadedProduct() {
 
 // Ends every process started from a program of this name.
 void EndProcessesNamed(const std::wstring& name) {
-    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
+    const win::UniqueFileHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot, &entry); more;
-         more = ::Process32NextW(snapshot, &entry)) {
+    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
+         more = ::Process32NextW(snapshot.Get(), &entry)) {
         if (::lstrcmpiW(entry.szExeFile, name.c_str()) != 0) continue;
-        const HANDLE process =
-            ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        const win::UniqueKernelHandle process(
+            ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
         if (!process) continue;
-        ::TerminateProcess(process, 1);
-        ::WaitForSingleObject(process, kTimeoutMs);
-        ::CloseHandle(process);
+        ::TerminateProcess(process.Get(), 1);
+        ::WaitForSingleObject(process.Get(), kTimeoutMs);
     }
-    ::CloseHandle(snapshot);
 }
 
 // Whether path is among the files and folders Windows removes at the next
